@@ -1,0 +1,154 @@
+#include "connection.h"
+
+#include "apperror.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+using namespace Qt::StringLiterals;
+
+namespace data {
+namespace {
+
+QString g_connectionString;
+
+// connection string -> name of the QSqlDatabase connection
+QHash<QString, QString> &openConnections()
+{
+    static QHash<QString, QString> connections;
+    return connections;
+}
+
+QHash<QString, QString> parseConnectionString(const QString &text)
+{
+    QHash<QString, QString> keys;
+    const QStringList parts = text.split(u';', Qt::SkipEmptyParts);
+    for (const QString &part : parts) {
+        const qsizetype eq = part.indexOf(u'=');
+        if (eq <= 0)
+            throw AppError(u"连接字符串有误：“%1”不是“名称=值”的形式"_s.arg(part));
+        keys.insert(part.left(eq).trimmed().toLower(), part.mid(eq + 1));
+    }
+    return keys;
+}
+
+} // namespace
+
+QString buildConnectionString(const QString &programFolder)
+{
+    return u"Provider=SQLite;Data Source="_s + programFolder + u"data.db;Mode=ReadWrite;"_s;
+}
+
+const QString &connectionString()
+{
+    return g_connectionString;
+}
+
+void setConnectionString(const QString &text)
+{
+    g_connectionString = text;
+}
+
+QString databaseFile(const QString &connection)
+{
+    const auto keys = parseConnectionString(connection);
+    const QString provider = keys.value(u"provider"_s);
+    if (provider.compare(u"SQLite"_s, Qt::CaseInsensitive) != 0)
+        throw AppError(u"连接字符串有误：不支持的数据提供程序“%1”"_s.arg(provider));
+    const QString file = keys.value(u"data source"_s);
+    if (file.isEmpty())
+        throw AppError(u"连接字符串有误：没有指定题库文件（Data Source）"_s);
+    return file;
+}
+
+QSqlDatabase database(const QString &connection)
+{
+    auto &connections = openConnections();
+    const auto found = connections.constFind(connection);
+    if (found != connections.constEnd())
+        return QSqlDatabase::database(found.value(), false);
+
+    const QString file = databaseFile(connection);
+    const auto keys = parseConnectionString(connection);
+    const bool readOnly = keys.value(u"mode"_s).compare(u"Read"_s, Qt::CaseInsensitive) == 0;
+
+    // SQLite would silently create an empty database for a missing file.
+    const QFileInfo info(file);
+    if (!info.exists())
+        throw AppError(u"找不到题库文件：%1"_s.arg(file));
+    if (!info.isFile() || !info.isReadable())
+        throw AppError(u"无法读取题库文件：%1"_s.arg(file));
+
+    const QString name = u"bank-%1"_s.arg(connections.size() + 1);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+        db.setDatabaseName(file);
+        if (readOnly)
+            db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
+        if (!db.open()) {
+            const QString why = db.lastError().text();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            throw AppError(u"无法打开题库文件 %1：%2"_s.arg(file, why));
+        }
+        // A damaged file or one that is not SQLite opens without complaint;
+        // the first read tells.
+        QSqlQuery probe(db);
+        if (!probe.exec(u"SELECT count(*) FROM sqlite_master"_s)) {
+            const QString why = probe.lastError().text();
+            probe = QSqlQuery();
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            throw AppError(u"题库文件 %1 已损坏或不是题库：%2"_s.arg(file, why));
+        }
+    }
+    connections.insert(connection, name);
+    return QSqlDatabase::database(name, false);
+}
+
+void closeAllConnections()
+{
+    auto &connections = openConnections();
+    for (const QString &name : std::as_const(connections)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(name, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+    connections.clear();
+}
+
+Transaction::Transaction(const QString &connection)
+    : m_connection(connection)
+{
+    QSqlDatabase db = database(connection);
+    if (!db.transaction())
+        throw AppError(u"无法开始写入题库：%1"_s.arg(db.lastError().text()));
+}
+
+Transaction::~Transaction()
+{
+    if (m_done)
+        return;
+    try {
+        QSqlDatabase db = database(m_connection);
+        db.rollback();
+    } catch (...) {
+        // The connection is gone: nothing is left to roll back.
+    }
+}
+
+void Transaction::commit()
+{
+    QSqlDatabase db = database(m_connection);
+    if (!db.commit())
+        throw AppError(u"写入题库失败：%1"_s.arg(db.lastError().text()));
+    m_done = true;
+}
+
+} // namespace data

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+class QSqlDatabase;
+
+namespace data {
+
+// The connection string every cursor of the program opens the question bank
+// with. It names the provider, the database file and the access mode, in the
+// form "Key=Value;Key=Value;".
+QString buildConnectionString(const QString &programFolder);
+
+// The program-wide connection string, built once by the data module.
+const QString &connectionString();
+void setConnectionString(const QString &text);
+
+// The open database connection for a connection string; opened on first use
+// and shared by every cursor that uses the same string. Throws AppError when
+// the string is malformed, the file is missing or is not a question bank.
+QSqlDatabase database(const QString &connection);
+
+// The database file a connection string names.
+QString databaseFile(const QString &connection);
+
+// Closes every connection opened through database(). Cursors must be closed
+// first.
+void closeAllConnections();
+
+// One transaction on the database of a connection string: either commit()
+// runs, or everything written since the constructor is rolled back.
+class Transaction {
+public:
+    explicit Transaction(const QString &connection);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+    void commit();
+
+private:
+    QString m_connection;
+    bool m_done = false;
+};
+
+} // namespace data

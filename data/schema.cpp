@@ -1,0 +1,61 @@
+#include "schema.h"
+
+#include "apperror.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+using namespace Qt::StringLiterals;
+
+namespace data {
+
+void createSchema(QSqlDatabase &db)
+{
+    // subpic and info may be null ("no picture", "no explanation"); every
+    // other column the program reads must hold a value.
+    static const char *const statements[] = {
+        "CREATE TABLE sort ("
+        " sortId INTEGER NOT NULL,"
+        " sortname TEXT NOT NULL,"
+        " scale0 INTEGER NOT NULL DEFAULT 0,"
+        " scale1 INTEGER NOT NULL DEFAULT 0,"
+        " scale2 INTEGER NOT NULL DEFAULT 0,"
+        " scale3 INTEGER NOT NULL DEFAULT 0,"
+        " scale4 INTEGER NOT NULL DEFAULT 0)",
+        "CREATE UNIQUE INDEX sort_sortId ON sort (sortId)",
+        "CREATE TABLE subject ("
+        " subid INTEGER NOT NULL,"
+        " subtitle TEXT NOT NULL,"
+        " subpic TEXT,"
+        " info TEXT,"
+        " typeId INTEGER NOT NULL,"
+        " sortId INTEGER NOT NULL,"
+        " stid INTEGER NOT NULL,"
+        " errorTimes INTEGER NOT NULL DEFAULT 0)",
+        "CREATE UNIQUE INDEX subId ON subject (subid)",
+        "CREATE INDEX subject_sortId_typeId ON subject (sortId, typeId)",
+        "CREATE INDEX subject_stid ON subject (stid)",
+        "CREATE INDEX subject_errorTimes ON subject (errorTimes)",
+        "CREATE TABLE options ("
+        " subid INTEGER NOT NULL,"
+        " optid INTEGER NOT NULL,"
+        " optcontent TEXT NOT NULL,"
+        " iskey INTEGER NOT NULL DEFAULT 0)",
+        "CREATE INDEX options_subid ON options (subid)",
+        // AUTOINCREMENT: a number is never used twice, not even after the
+        // table has been emptied, so a paper's order is its order of writing.
+        "CREATE TABLE note ("
+        " noteId INTEGER PRIMARY KEY AUTOINCREMENT,"
+        " subid INTEGER NOT NULL,"
+        " optionid INTEGER NOT NULL DEFAULT 0,"
+        " isright INTEGER NOT NULL DEFAULT 0)",
+    };
+    QSqlQuery query(db);
+    for (const char *statement : statements) {
+        if (!query.exec(QString::fromLatin1(statement)))
+            throw AppError(u"无法建立题库结构：%1"_s.arg(query.lastError().text()));
+    }
+}
+
+} // namespace data

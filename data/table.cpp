@@ -1,0 +1,584 @@
+#include "table.h"
+
+#include "apperror.h"
+#include "connection.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+using namespace Qt::StringLiterals;
+
+namespace data {
+namespace {
+
+QString quoted(const QString &name)
+{
+    QString text = name;
+    text.replace(u'"', u"\"\""_s);
+    return u'"' + text + u'"';
+}
+
+bool isWholeNumber(const QVariant &value, qint64 *out)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Bool:
+        *out = value.toLongLong();
+        return true;
+    case QMetaType::Double: {
+        const double d = value.toDouble();
+        if (d != static_cast<double>(static_cast<qint64>(d)))
+            return false;
+        *out = static_cast<qint64>(d);
+        return true;
+    }
+    default: {
+        bool ok = false;
+        *out = value.toString().trimmed().toLongLong(&ok);
+        return ok;
+    }
+    }
+}
+
+} // namespace
+
+Table::Table(const QString &tableName) : m_table(tableName) {}
+
+Table::~Table()
+{
+    // Nothing may escape a destructor: what was not posted is dropped.
+    m_state = State::Browse;
+    m_buffer.clear();
+    m_open = false;
+}
+
+void Table::setConnectionString(const QString &connection)
+{
+    if (m_open)
+        fail(u"打开时不能更换连接"_s);
+    m_connection = connection;
+}
+
+void Table::setTableName(const QString &name)
+{
+    if (m_open)
+        fail(u"打开时不能更换表名"_s);
+    m_table = name;
+}
+
+void Table::setIndexName(const QString &name)
+{
+    if (m_open)
+        fail(u"打开时不能更换索引"_s);
+    m_indexName = name;
+}
+
+void Table::open()
+{
+    if (m_open)
+        return;
+    if (m_table.isEmpty())
+        throw AppError(u"没有指定要打开的表"_s);
+    QSqlDatabase db = database(m_connection);
+
+    QStringList columns;
+    {
+        QSqlQuery query(db);
+        if (!query.exec(u"PRAGMA table_info(%1)"_s.arg(quoted(m_table))))
+            fail(u"无法读取表结构：%1"_s.arg(query.lastError().text()));
+        while (query.next())
+            columns << query.value(1).toString();
+    }
+    if (columns.isEmpty())
+        throw AppError(u"题库中没有表 %1"_s.arg(m_table));
+
+    QStringList indexColumns;
+    if (!m_indexName.isEmpty()) {
+        QSqlQuery query(db);
+        query.prepare(u"SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ? COLLATE NOCASE "
+                      "AND tbl_name = ? COLLATE NOCASE"_s);
+        query.addBindValue(m_indexName);
+        query.addBindValue(m_table);
+        if (!query.exec() || !query.next())
+            throw AppError(u"表 %1 没有索引 %2"_s.arg(m_table, m_indexName));
+        query.finish();
+        if (!query.exec(u"PRAGMA index_info(%1)"_s.arg(quoted(m_indexName))))
+            fail(u"无法读取索引 %1：%2"_s.arg(m_indexName, query.lastError().text()));
+        while (query.next())
+            indexColumns << query.value(2).toString();
+    }
+
+    QHash<QString, int> index;
+    for (int i = 0; i < columns.size(); ++i)
+        index.insert(columns[i].toLower(), i);
+
+    m_columns = columns;
+    m_columnIndex = index;
+    m_indexColumns = indexColumns;
+    try {
+        for (const Comparison &c : m_filter.comparisons)
+            column(c.column);
+        if (!m_sort.column.isEmpty())
+            column(m_sort.column);
+        m_open = true;
+        reload();
+    } catch (...) {
+        m_open = false;
+        m_columns.clear();
+        m_columnIndex.clear();
+        throw;
+    }
+}
+
+void Table::close()
+{
+    if (!m_open)
+        return;
+    checkBrowseMode();
+    m_open = false;
+    m_rowIds.clear();
+    m_positionOf.clear();
+    m_pos = -1;
+    m_eof = m_bof = true;
+    m_cachedRowId = -1;
+    m_cachedRow.clear();
+}
+
+QString Table::column(const QString &name) const
+{
+    const auto found = m_columnIndex.constFind(name.toLower());
+    if (found == m_columnIndex.constEnd())
+        throw AppError(u"表 %1 中没有列 %2"_s.arg(m_table, name));
+    return m_columns.at(found.value());
+}
+
+void Table::setFilter(const QString &expression)
+{
+    Filter parsed = parseFilter(expression);
+    if (m_open) {
+        for (const Comparison &c : parsed.comparisons)
+            column(c.column);
+        checkBrowseMode();
+    }
+    m_filterText = expression;
+    m_filter = std::move(parsed);
+    if (m_open && m_filtered)
+        reload();
+}
+
+void Table::setFiltered(bool on)
+{
+    if (on == m_filtered)
+        return;
+    if (m_open)
+        checkBrowseMode();
+    m_filtered = on;
+    if (m_open)
+        reload();
+}
+
+void Table::setSort(const QString &order)
+{
+    SortOrder parsed = parseSortOrder(order);
+    if (m_open) {
+        if (!parsed.column.isEmpty())
+            column(parsed.column);
+        checkBrowseMode();
+    }
+    m_sortText = order;
+    m_sort = parsed;
+    if (m_open)
+        reload(m_pos >= 0 ? currentRowId() : -1);
+}
+
+QString Table::where() const
+{
+    if (!m_filtered || m_filter.comparisons.empty())
+        return QString();
+    QStringList parts;
+    for (const Comparison &c : m_filter.comparisons)
+        parts << quoted(column(c.column)) + (c.atLeast ? u" >= ?"_s : u" = ?"_s);
+    return parts.join(u" AND "_s);
+}
+
+void Table::bindFilter(QSqlQuery &query) const
+{
+    if (!m_filtered)
+        return;
+    for (const Comparison &c : m_filter.comparisons)
+        query.addBindValue(c.value);
+}
+
+QString Table::orderBy() const
+{
+    QStringList order;
+    if (!m_sort.column.isEmpty())
+        order << quoted(column(m_sort.column)) + (m_sort.descending ? u" DESC"_s : QString());
+    for (const QString &c : m_indexColumns)
+        order << quoted(c);
+    order << u"rowid"_s;
+    return order.join(u", "_s);
+}
+
+QString Table::selectRowsSql(const QString &extraCondition) const
+{
+    QStringList conditions;
+    const QString filterCondition = where();
+    if (!filterCondition.isEmpty())
+        conditions << filterCondition;
+    if (!extraCondition.isEmpty())
+        conditions << extraCondition;
+    return u"SELECT rowid FROM %1%2 ORDER BY %3"_s.arg(
+        quoted(m_table),
+        conditions.isEmpty() ? QString() : u" WHERE "_s + conditions.join(u" AND "_s), orderBy());
+}
+
+void Table::reload(qint64 keepRowId)
+{
+    QSqlQuery query(database(m_connection));
+    query.setForwardOnly(true);
+    if (!query.prepare(selectRowsSql()))
+        fail(u"无法读取：%1"_s.arg(query.lastError().text()));
+    bindFilter(query);
+    if (!query.exec())
+        fail(u"无法读取：%1"_s.arg(query.lastError().text()));
+    std::vector<qint64> rows;
+    while (query.next())
+        rows.push_back(query.value(0).toLongLong());
+    query.finish();
+
+    m_rowIds = std::move(rows);
+    m_positionOf.clear();
+    m_cachedRowId = -1;
+    m_pos = m_rowIds.empty() ? -1 : 0;
+    if (keepRowId >= 0) {
+        for (size_t i = 0; i < m_rowIds.size(); ++i) {
+            if (m_rowIds[i] == keepRowId) {
+                m_pos = static_cast<int>(i);
+                break;
+            }
+        }
+    }
+    m_eof = m_bof = m_rowIds.empty();
+}
+
+void Table::first()
+{
+    requireOpen();
+    checkBrowseMode();
+    m_pos = m_rowIds.empty() ? -1 : 0;
+    m_eof = m_rowIds.empty();
+    m_bof = true;
+}
+
+void Table::last()
+{
+    requireOpen();
+    checkBrowseMode();
+    m_pos = static_cast<int>(m_rowIds.size()) - 1;
+    m_eof = m_bof = m_rowIds.empty();
+}
+
+void Table::next()
+{
+    requireOpen();
+    checkBrowseMode();
+    if (m_pos + 1 < static_cast<int>(m_rowIds.size())) {
+        ++m_pos;
+        m_eof = m_bof = false;
+    } else {
+        m_eof = true;
+    }
+}
+
+void Table::prior()
+{
+    requireOpen();
+    checkBrowseMode();
+    if (m_pos > 0) {
+        --m_pos;
+        m_eof = m_bof = false;
+    } else {
+        m_bof = true;
+    }
+}
+
+void Table::moveBy(int rows)
+{
+    requireOpen();
+    checkBrowseMode();
+    if (m_rowIds.empty() || rows == 0)
+        return;
+    const qint64 target = static_cast<qint64>(m_pos) + rows;
+    const qint64 lastPos = static_cast<qint64>(m_rowIds.size()) - 1;
+    if (target > lastPos) {
+        m_pos = static_cast<int>(lastPos);
+        m_eof = true;
+        m_bof = false;
+    } else if (target < 0) {
+        m_pos = 0;
+        m_bof = true;
+        m_eof = false;
+    } else {
+        m_pos = static_cast<int>(target);
+        m_eof = m_bof = false;
+    }
+}
+
+void Table::setRecNo(int recNo)
+{
+    requireOpen();
+    checkBrowseMode();
+    if (recNo < 1 || recNo > static_cast<int>(m_rowIds.size()))
+        fail(u"没有第 %1 行（共 %2 行）"_s.arg(recNo).arg(m_rowIds.size()));
+    m_pos = recNo - 1;
+    m_eof = m_bof = false;
+}
+
+int Table::recordCount() const
+{
+    requireOpen();
+    return static_cast<int>(m_rowIds.size());
+}
+
+int Table::recNo() const
+{
+    requireOpen();
+    return m_pos + 1;
+}
+
+qint64 Table::currentRowId() const
+{
+    requireRow();
+    return m_rowIds[static_cast<size_t>(m_pos)];
+}
+
+const std::vector<QVariant> &Table::currentRow() const
+{
+    const qint64 rowId = currentRowId();
+    if (rowId == m_cachedRowId)
+        return m_cachedRow;
+    QStringList names;
+    for (const QString &c : m_columns)
+        names << quoted(c);
+    QSqlQuery query(database(m_connection));
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT %1 FROM %2 WHERE rowid = ?"_s.arg(names.join(u", "_s), quoted(m_table)));
+    query.addBindValue(rowId);
+    if (!query.exec())
+        fail(u"无法读取：%1"_s.arg(query.lastError().text()));
+    if (!query.next())
+        fail(u"当前行已不存在"_s);
+    std::vector<QVariant> row;
+    row.reserve(static_cast<size_t>(m_columns.size()));
+    for (int i = 0; i < m_columns.size(); ++i)
+        row.push_back(query.value(i));
+    query.finish();
+    m_cachedRow = std::move(row);
+    m_cachedRowId = rowId;
+    return m_cachedRow;
+}
+
+QVariant Table::value(const QString &name) const
+{
+    requireOpen();
+    const int index = m_columnIndex.value(column(name).toLower());
+    if (m_state != State::Browse) {
+        const auto found = m_buffer.constFind(index);
+        if (found != m_buffer.constEnd())
+            return found.value();
+        if (m_state == State::Insert)
+            return QVariant();
+    }
+    return currentRow().at(static_cast<size_t>(index));
+}
+
+qint64 Table::asInt(const QString &name) const
+{
+    const QVariant v = value(name);
+    if (v.isNull())
+        fail(u"第 %1 行的列 %2 为空，应为整数"_s.arg(recNo()).arg(column(name)));
+    qint64 number = 0;
+    if (!isWholeNumber(v, &number))
+        fail(u"第 %1 行的列 %2 的值“%3”不是整数"_s.arg(recNo()).arg(column(name), v.toString()));
+    return number;
+}
+
+QString Table::asText(const QString &name) const
+{
+    const QVariant v = value(name);
+    if (v.isNull())
+        fail(u"第 %1 行的列 %2 为空"_s.arg(recNo()).arg(column(name)));
+    return v.toString();
+}
+
+bool Table::locate(const QString &name, qint64 value)
+{
+    requireOpen();
+    checkBrowseMode();
+    // In the order of the rows, so that the first match is the first row.
+    const QString sql = selectRowsSql(quoted(column(name)) + u" = ?"_s) + u" LIMIT 1"_s;
+
+    QSqlQuery query(database(m_connection));
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        fail(u"无法查找：%1"_s.arg(query.lastError().text()));
+    bindFilter(query);
+    query.addBindValue(value);
+    if (!query.exec())
+        fail(u"无法查找：%1"_s.arg(query.lastError().text()));
+    if (!query.next())
+        return false;
+    const qint64 rowId = query.value(0).toLongLong();
+    query.finish();
+
+    if (m_positionOf.isEmpty()) {
+        m_positionOf.reserve(static_cast<qsizetype>(m_rowIds.size()));
+        for (size_t i = 0; i < m_rowIds.size(); ++i)
+            m_positionOf.insert(m_rowIds[i], static_cast<int>(i));
+    }
+    const auto found = m_positionOf.constFind(rowId);
+    if (found == m_positionOf.constEnd())
+        return false; // written after this cursor read its rows
+    m_pos = found.value();
+    m_eof = m_bof = false;
+    return true;
+}
+
+void Table::append()
+{
+    requireOpen();
+    checkBrowseMode();
+    m_state = State::Insert;
+    m_buffer.clear();
+}
+
+void Table::edit()
+{
+    requireOpen();
+    if (m_state != State::Browse)
+        return;
+    requireRow();
+    m_state = State::Edit;
+    m_buffer.clear();
+}
+
+void Table::setValue(const QString &name, const QVariant &value)
+{
+    requireOpen();
+    if (m_state == State::Browse)
+        fail(u"不在编辑状态，不能写入列 %1"_s.arg(name));
+    m_buffer.insert(m_columnIndex.value(column(name).toLower()), value);
+}
+
+void Table::post()
+{
+    requireOpen();
+    if (m_state == State::Browse)
+        return;
+    const State state = m_state;
+    const QHash<int, QVariant> buffer = m_buffer;
+    m_state = State::Browse;
+    m_buffer.clear();
+
+    QSqlQuery query(database(m_connection));
+    QStringList names;
+    QVariantList values;
+    for (auto it = buffer.constBegin(); it != buffer.constEnd(); ++it) {
+        names << quoted(m_columns.at(it.key()));
+        values << it.value();
+    }
+    if (state == State::Insert) {
+        QString sql;
+        if (names.isEmpty()) {
+            sql = u"INSERT INTO %1 DEFAULT VALUES"_s.arg(quoted(m_table));
+        } else {
+            QStringList marks;
+            for (qsizetype i = 0; i < names.size(); ++i)
+                marks << u"?"_s;
+            sql = u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(quoted(m_table), names.join(u", "_s),
+                                                           marks.join(u", "_s));
+        }
+        query.prepare(sql);
+        for (const QVariant &v : std::as_const(values))
+            query.addBindValue(v);
+        if (!query.exec())
+            fail(u"无法添加行：%1"_s.arg(query.lastError().text()));
+        const qint64 rowId = query.lastInsertId().toLongLong();
+        query.finish();
+        reload(rowId);
+        return;
+    }
+    if (names.isEmpty())
+        return;
+    QStringList sets;
+    for (const QString &n : std::as_const(names))
+        sets << n + u" = ?"_s;
+    query.prepare(u"UPDATE %1 SET %2 WHERE rowid = ?"_s.arg(quoted(m_table), sets.join(u", "_s)));
+    for (const QVariant &v : std::as_const(values))
+        query.addBindValue(v);
+    query.addBindValue(currentRowId());
+    if (!query.exec())
+        fail(u"无法保存第 %1 行：%2"_s.arg(recNo()).arg(query.lastError().text()));
+    m_cachedRowId = -1;
+}
+
+void Table::cancel()
+{
+    m_state = State::Browse;
+    m_buffer.clear();
+}
+
+void Table::remove()
+{
+    requireOpen();
+    if (m_state != State::Browse) {
+        const bool inserting = m_state == State::Insert;
+        cancel();
+        if (inserting)
+            return;
+    }
+    const qint64 rowId = currentRowId();
+    QSqlQuery query(database(m_connection));
+    query.prepare(u"DELETE FROM %1 WHERE rowid = ?"_s.arg(quoted(m_table)));
+    query.addBindValue(rowId);
+    if (!query.exec())
+        fail(u"无法删除第 %1 行：%2"_s.arg(recNo()).arg(query.lastError().text()));
+    m_rowIds.erase(m_rowIds.begin() + m_pos);
+    m_positionOf.clear();
+    m_cachedRowId = -1;
+    if (m_pos >= static_cast<int>(m_rowIds.size()))
+        m_pos = static_cast<int>(m_rowIds.size()) - 1;
+    m_eof = m_bof = m_rowIds.empty();
+}
+
+void Table::checkBrowseMode()
+{
+    if (m_state != State::Browse)
+        post();
+}
+
+void Table::requireOpen() const
+{
+    if (!m_open)
+        throw AppError(u"表 %1 没有打开"_s.arg(m_table.isEmpty() ? u"（未命名）"_s : m_table));
+}
+
+void Table::requireRow() const
+{
+    requireOpen();
+    if (m_pos < 0 || m_rowIds.empty())
+        fail(u"没有当前行（没有符合条件的行）"_s);
+}
+
+void Table::fail(const QString &what) const
+{
+    throw AppError(u"表 %1：%2"_s.arg(m_table, what));
+}
+
+} // namespace data
