@@ -1,0 +1,199 @@
+#include "apperror.h"
+#include "bank.h"
+#include "connection.h"
+#include "programfolder.h"
+#include "roster.h"
+#include "startup.h"
+#include "tado.h"
+#include "table.h"
+#include "testsupport.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString realBankPath()
+{
+    return qEnvironmentVariable("EXAM_SOURCE_DIR") + u"/../shared/data/realbank.json"_s;
+}
+
+QByteArray fileHash(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+const char *const kGoodBank = R"({
+  "meta": {"note": "ignored"},
+  "sorts": [{"sortId": 1, "sortname": "\u9053\u8def", "scale": [2, 1, 0, 0, 0], "colour": "ignored"}],
+  "questions": [
+    {"subid": 7, "typeId": 2, "sortId": 1, "stid": 1, "subtitle": "\u7ea2\u706f\u65f6\u5e94\u5f53\uff1f",
+     "subpic": "NULL", "info": null, "errorTimes": 3,
+     "options": [{"optid": 4, "optcontent": "D", "iskey": 0}, {"optid": 2, "optcontent": "B", "iskey": 1},
+                 {"optid": 9, "optcontent": "I", "iskey": 0}]},
+    {"subid": 3, "typeId": 1, "sortId": 1, "stid": 2, "subtitle": "判断", "subpic": "a.jpg",
+     "info": "说明", "errorTimes": 0,
+     "options": [{"optid": 1, "optcontent": "正确", "iskey": 1}, {"optid": 2, "optcontent": "错误", "iskey": 0}]}
+  ]
+})";
+
+} // namespace
+
+class QbankImportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void importKeepsTextAndOptionOrder();
+    void faultyJsonNamesWhatAndWhere_data();
+    void faultyJsonNamesWhatAndWhere();
+    void failedImportLeavesOldDatabase();
+    void realBankStartsTheProgram();
+
+private:
+    int runQbank(const QStringList &args, QString *errors = nullptr);
+    std::unique_ptr<testing::ProgramFolder> m_folder;
+};
+
+void QbankImportTest::init()
+{
+    testing::installMessages();
+    m_folder = std::make_unique<testing::ProgramFolder>();
+}
+
+void QbankImportTest::cleanup()
+{
+    m_folder.reset();
+}
+
+int QbankImportTest::runQbank(const QStringList &args, QString *errors)
+{
+    QProcess process;
+    process.start(QStringLiteral(QBANK_EXE), args);
+    if (!process.waitForFinished(120000))
+        return -1;
+    if (errors)
+        *errors = QString::fromUtf8(process.readAllStandardError());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+void QbankImportTest::importKeepsTextAndOptionOrder()
+{
+    m_folder->writeFile(u"bank.json"_s, kGoodBank);
+    QCOMPARE(runQbank({u"import"_s, m_folder->file(u"bank.json"_s), u"-o"_s, m_folder->file(u"data.db"_s)}), 0);
+
+    const QString connection = data::buildConnectionString(m_folder->path());
+    data::Table subject(u"subject"_s);
+    subject.setConnectionString(connection);
+    subject.setIndexName(u"subId"_s);
+    subject.open();
+    QCOMPARE(subject.asInt(u"subid"_s), 3); // by the index, whatever the file's order
+    QCOMPARE(subject.asText(u"subpic"_s), u"a.jpg"_s);
+    subject.next();
+    QCOMPARE(subject.asText(u"subtitle"_s), u"红灯时应当？"_s); // escapes stored as UTF-8 text
+    QVERIFY(subject.value(u"info"_s).isNull());
+    QCOMPARE(subject.asInt(u"errorTimes"_s), 3);
+
+    data::Table options(u"options"_s);
+    options.setConnectionString(connection);
+    options.open();
+    options.setFilter(u"subid=7"_s);
+    options.setFiltered(true);
+    QList<qint64> ids;
+    for (options.first(); !options.eof(); options.next())
+        ids << options.asInt(u"optid"_s);
+    QCOMPARE(ids, (QList<qint64>{4, 2, 9})); // the order of the file
+
+    data::Table sort(u"sort"_s);
+    sort.setConnectionString(connection);
+    sort.open();
+    QCOMPARE(sort.asText(u"sortname"_s), u"道路"_s);
+    QCOMPARE(sort.asInt(u"scale0"_s), 2);
+    QCOMPARE(sort.asInt(u"SCALE4"_s), 0);
+}
+
+void QbankImportTest::faultyJsonNamesWhatAndWhere_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QStringList>("named");
+    const QByteArray sorts = R"("sorts": [{"sortId": 1, "sortname": "s", "scale": [1, 0, 0, 0, 0]}])";
+    const auto bank = [&](const QByteArray &questions) {
+        return "{" + sorts + ", \"questions\": [" + questions + "]}";
+    };
+    const QByteArray ok = R"({"subid": 5, "typeId": 1, "sortId": 1, "stid": 1, "subtitle": "t", "subpic": "NULL",
+        "info": null, "errorTimes": 0, "options": [{"optid": 1, "optcontent": "a", "iskey": 1}]})";
+    QTest::newRow("syntax") << QByteArray("{\n  \"sorts\": [\n    {\"sortId\": 1,,}\n") << QStringList{u"第 3 行"_s};
+    QTest::newRow("missing field") << bank(QByteArray(ok).replace("\"stid\": 1, ", ""))
+                                   << QStringList{u"questions[0]"_s, u"subid 5"_s, u"stid"_s};
+    QTest::newRow("wrong type") << bank(QByteArray(ok).replace("\"typeId\": 1", "\"typeId\": \"1\""))
+                                << QStringList{u"subid 5"_s, u"typeId"_s, u"字符串"_s};
+    QTest::newRow("fraction") << bank(QByteArray(ok).replace("\"errorTimes\": 0", "\"errorTimes\": 1.5"))
+                              << QStringList{u"subid 5"_s, u"errorTimes"_s};
+    QTest::newRow("duplicate subid") << bank(ok + ", " + ok) << QStringList{u"questions[1]"_s, u"subid"_s, u"重复"_s};
+    QTest::newRow("option field") << bank(QByteArray(ok).replace("\"iskey\": 1", "\"iskey\": null"))
+                                  << QStringList{u"subid 5"_s, u"options[0]"_s, u"iskey"_s};
+    QTest::newRow("picture outside upload") << bank(QByteArray(ok).replace("\"NULL\"", "\"../../etc/x.jpg\""))
+                                            << QStringList{u"subid 5"_s, u"subpic"_s};
+    QTest::newRow("five shares") << QByteArray(R"({"sorts": [{"sortId": 2, "sortname": "s", "scale": [1, 2]}], "questions": []})")
+                                 << QStringList{u"sorts[0]"_s, u"sortId 2"_s, u"scale"_s};
+    QTest::newRow("no questions") << QByteArray("{" + sorts + "}") << QStringList{u"questions"_s};
+}
+
+void QbankImportTest::faultyJsonNamesWhatAndWhere()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QStringList, named);
+    try {
+        qbank::parseBank(json, u"bank.json"_s);
+        QFAIL("accepted");
+    } catch (const AppError &e) {
+        QVERIFY2(e.text().startsWith(u"bank.json"_s), qPrintable(e.text()));
+        for (const QString &part : named)
+            QVERIFY2(e.text().contains(part), qPrintable(e.text() + u" lacks "_s + part));
+    }
+}
+
+void QbankImportTest::failedImportLeavesOldDatabase()
+{
+    m_folder->writeFile(u"bank.json"_s, kGoodBank);
+    const QString db = m_folder->file(u"data.db"_s);
+    QCOMPARE(runQbank({u"import"_s, m_folder->file(u"bank.json"_s), u"-o"_s, db}), 0);
+    const QByteArray before = fileHash(db);
+
+    QByteArray broken = kGoodBank;
+    broken.replace("\"subid\": 3", "\"subid\": 7"); // a duplicate, found after the first question
+    m_folder->writeFile(u"broken.json"_s, broken);
+    QString errors;
+    QCOMPARE(runQbank({u"import"_s, m_folder->file(u"broken.json"_s), u"-o"_s, db}, &errors), 2);
+    QVERIFY2(errors.contains(u"broken.json"_s) && errors.contains(u"subid"_s), qPrintable(errors));
+    QCOMPARE(fileHash(db), before);
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden).filter(u".tmp"_s), QStringList());
+
+    QCOMPARE(runQbank({u"import"_s, m_folder->file(u"none.json"_s), u"-o"_s, m_folder->file(u"new.db"_s)}), 2);
+    QVERIFY(!QFile::exists(m_folder->file(u"new.db"_s)));
+    QCOMPARE(runQbank({u"import"_s}), 1);
+}
+
+void QbankImportTest::realBankStartsTheProgram()
+{
+    if (!QFile::exists(realBankPath()))
+        QSKIP("the real question bank (../shared/data/realbank.json) is not present here");
+    QCOMPARE(runQbank({u"import"_s, realBankPath(), u"-o"_s, m_folder->file(u"data.db"_s)}), 0);
+    testing::TestMessages &messages = testing::installMessages();
+    startUp();
+    QVERIFY2(messages.errors.isEmpty(), qPrintable(messages.errors.join(u'\n')));
+    QCOMPARE(app::ado().subject.recordCount(), 5369);
+    QCOMPARE(app::ado().sort.recordCount(), 16);
+}
+
+EXAM_TEST(QbankImportTest)
+#include "tst_qbank.moc"

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace qbank {
+
+// A question bank as the import format describes it.
+struct Option {
+    qint64 optid = 0;
+    QString optcontent;
+    qint64 iskey = 0;
+};
+
+struct Question {
+    qint64 subid = 0;
+    qint64 typeId = 0;
+    qint64 sortId = 0;
+    qint64 stid = 0;
+    QString subtitle;
+    QString subpic = QStringLiteral("NULL");
+    std::optional<QString> info;
+    qint64 errorTimes = 0;
+    std::vector<Option> options; // in the order the program delivers them
+};
+
+struct Sort {
+    qint64 sortId = 0;
+    QString sortname;
+    std::array<qint64, 5> scale{};
+};
+
+struct Bank {
+    std::vector<Sort> sorts;
+    std::vector<Question> questions;
+};
+
+// Reads a bank in the import format. `source` names the file in messages.
+// Throws AppError naming what is wrong and where (line and column for bad
+// JSON; the question's position and subid and the field otherwise).
+Bank parseBank(const QByteArray &json, const QString &source);
+Bank readBankFile(const QString &path);
+
+// Writes the bank as a new question bank at `path`. The database is built in
+// a new file beside it and moved into place only when complete, so a failure
+// leaves what was at `path` untouched.
+void writeBankDatabase(const Bank &bank, const QString &path);
+
+} // namespace qbank
