@@ -2,6 +2,13 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QTextLayout>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
 
 Shape::Shape(QWidget *parent, const QString &name, const QRect &bounds, const QColor &fill,
              const QColor &outline, int outlineWidth)
@@ -51,6 +58,71 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+int Label::linePitch(const QFont &font)
+{
+    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    return pixels > 20 ? pixels : static_cast<int>(std::lround(pixels * 1.15));
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    if (!pixmap().isNull() || text().isEmpty()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    const QRect area = contentsRect();
+    const QFont f = font();
+    const int pixels = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
+    const int pitch = linePitch(f);
+    // The top of a CJK em box stands 0.88 em above the baseline.
+    const double emTop = 0.88 * pixels;
+
+    static const QRegularExpression breaks(u"\\r\\n|\\r|\\n"_s);
+    std::vector<std::unique_ptr<QTextLayout>> layouts;
+    std::vector<QTextLine> lines;
+    const QStringList paragraphs = text().split(breaks);
+    for (const QString &paragraph : paragraphs) {
+        auto layout = std::make_unique<QTextLayout>(paragraph, f);
+        layout->setCacheEnabled(true);
+        QTextOption option;
+        option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+        layout->setTextOption(option);
+        layout->beginLayout();
+        for (;;) {
+            QTextLine line = layout->createLine();
+            if (!line.isValid())
+                break;
+            line.setLineWidth(wordWrap() ? area.width() : 1.0e6);
+            lines.push_back(line);
+        }
+        layout->endLayout();
+        layouts.push_back(std::move(layout));
+    }
+
+    const Qt::Alignment align = alignment();
+    const int block = static_cast<int>(lines.size()) * pitch;
+    double top = area.top();
+    if (align & Qt::AlignVCenter)
+        top += (area.height() - block) / 2.0;
+    else if (align & Qt::AlignBottom)
+        top += area.height() - block;
+
+    QPainter painter(this);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    painter.setClipRect(rect());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        QTextLine &line = lines[i];
+        const double width = line.naturalTextWidth();
+        double left = area.left();
+        if (align & Qt::AlignHCenter)
+            left += (area.width() - width) / 2.0;
+        else if (align & Qt::AlignRight)
+            left += area.width() - width;
+        const double baseline = top + static_cast<double>(i) * pitch + emTop;
+        line.draw(&painter, QPointF(left - line.x(), baseline - line.ascent()));
+    }
+}
+
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette p = widget->palette();
@@ -63,7 +135,9 @@ void setTextColour(QWidget *widget, const QColor &colour)
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QPoint &at,
                   const QFont &font, const QColor &colour)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new Label(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setObjectName(name);
     label->setFont(font);
     setTextColour(label, colour);
@@ -75,7 +149,9 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &bounds,
                   const QFont &font, const QColor &colour, bool wordWrap)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new Label(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setObjectName(name);
     label->setFont(font);
     setTextColour(label, colour);

@@ -22,11 +22,27 @@ private:
     int m_outlineWidth;
 };
 
-// A label that emits clicked() for a left click inside it.
-class ClickLabel : public QLabel {
+// A text label that sets its lines the way the windows' layouts were
+// designed: the glyphs' em box at the top of the label and about one em from
+// one line to the next. CJK faces carry far more leading than that, and a
+// plain QLabel would cut the text off at the bottom of its bounds.
+// Carriage returns and line feeds break lines.
+class Label : public QLabel {
     Q_OBJECT
 public:
-    explicit ClickLabel(QWidget *parent) : QLabel(parent) {}
+    explicit Label(QWidget *parent) : QLabel(parent) {}
+    // The distance from one line to the next.
+    static int linePitch(const QFont &font);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// A label that emits clicked() for a left click inside it.
+class ClickLabel : public Label {
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget *parent) : Label(parent) {}
 
 signals:
     void clicked();
