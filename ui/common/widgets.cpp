@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTextLayout>
-#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -61,7 +60,9 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 int Label::linePitch(const QFont &font)
 {
     const int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
-    return pixels > 20 ? pixels : static_cast<int>(std::lround(pixels * 1.15));
+    // About one em, as the layouts were drawn with; small sizes get a pixel
+    // more so that lines never touch.
+    return pixels > 16 ? pixels : pixels + 1;
 }
 
 void Label::paintEvent(QPaintEvent *event)

@@ -1,13 +1,18 @@
 #pragma once
 
-#include "form.h"
+#include "questionbrowser.h"
 #include "roster.h"
 
-// The question browser for one question type.
-class Tllst : public Form {
+class QLabel;
+
+// The question browser for one question type, opened from the browse
+// selection, which holds the chosen type in its Tag.
+class Tllst : public QuestionBrowser {
     Q_OBJECT
 public:
     static constexpr app::Slot kSlot = app::Slot::llst;
     explicit Tllst(QWidget *parent = nullptr);
-    void FormCreate() {}
+    void FormCreate();
+
+    QLabel *noteinfo; // the heading: the chosen type
 };

@@ -1,9 +1,43 @@
 #include "tycst.h"
 
+#include "connection.h"
+#include "fonts.h"
+#include "widgets.h"
+
+#include <QLabel>
+
 using namespace Qt::StringLiterals;
 
-Tycst::Tycst(QWidget *parent) : Form(parent)
+Tycst::Tycst(QWidget *parent) : QuestionBrowser(parent, -8)
 {
     setObjectName(u"ycst"_s);
-    setupWindow(Frame::None, TitleButtons::None, QSize(795, 585), true);
+    Label6 = makeLabel(this, u"Label6"_s, u"易错试题(200题)"_s, QPoint(32, 64), fonts::song(16, true));
+    QPalette p = Label6->palette();
+    p.setColor(QPalette::Window, menuBarColour());
+    Label6->setPalette(p);
+    Label6->setAutoFillBackground(true);
+}
+
+void Tycst::FormCreate()
+{
+    // The threshold is the errorTimes of the 200th most-missed question (of
+    // the last one in a smaller bank). The order among equal counts does not
+    // change it, so it is read in the order of the errorTimes index alone,
+    // which is far quicker on a large bank than ordering every question.
+    data::Table ranking(u"subject"_s);
+    ranking.setConnectionString(data::connectionString());
+    ranking.setSort(u"errorTimes DESC"_s);
+    ranking.open();
+    if (ranking.recordCount() > 0) {
+        ranking.first();
+        ranking.moveBy(kNominalSize - 1);
+        m_subject.setFilter(u"errorTimes>=%1"_s.arg(ranking.asInt(u"errorTimes"_s)));
+        m_subject.setFiltered(true);
+    }
+    ranking.close();
+
+    // Every question reaching it, ties included, most-missed first.
+    m_subject.setSort(u"errorTimes DESC"_s);
+    openQuestions();
+    showFirst();
 }
