@@ -1,6 +1,7 @@
 #include "bank.h"
 
 #include "apperror.h"
+#include "rawbank.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -100,17 +101,6 @@ private:
     QString m_where;
 };
 
-// A picture is a file inside upload/: a relative name that never climbs out.
-bool staysInsideUpload(const QString &subpic)
-{
-    QString name = subpic.trimmed();
-    name.replace(u'\\', u'/');
-    if (name.startsWith(u'/') || (name.size() > 1 && name.at(1) == u':'))
-        return false;
-    const QStringList parts = name.split(u'/');
-    return !parts.contains(u".."_s);
-}
-
 std::pair<int, int> lineAndColumn(const QByteArray &json, qsizetype offset)
 {
     int line = 1;
@@ -149,7 +139,7 @@ Question readQuestion(const Reader &base, const QJsonValue &value)
     q.subtitle = r.text(o, u"subtitle"_s);
     const std::optional<QString> subpic = r.optionalText(o, u"subpic"_s);
     q.subpic = subpic.value_or(u"NULL"_s);
-    if (!staysInsideUpload(q.subpic))
+    if (!isPictureName(q.subpic))
         r.fail(u"字段“subpic”应为 upload 文件夹里的文件名，却是“%1”"_s.arg(q.subpic));
     q.info = r.optionalText(o, u"info"_s);
     q.errorTimes = r.integer(o, u"errorTimes"_s);
