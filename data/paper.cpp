@@ -7,9 +7,12 @@ namespace data {
 
 void writePaper(Table &note, const std::function<void()> &fill)
 {
-    note.open();
     try {
         Transaction transaction(note.connectionString());
+        // A cursor opened long ago knows only the rows of its time: read
+        // them afresh, so that every row of the old paper goes.
+        note.close();
+        note.open();
         note.first();
         while (!note.eof())
             note.remove();
