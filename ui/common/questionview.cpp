@@ -101,6 +101,15 @@ void QuestionView::displayQuestion(int number, const data::Table &subject, data:
             }
         }
     }
+    // Lines the question has no option for: nothing left over from the
+    // question shown before.
+    for (int j = k; j < 4; ++j) {
+        QLabel *line = m_lines[static_cast<size_t>(j)];
+        line->clear();
+        setTextColour(line, kPlain);
+        if (marks.lines == Lines::ByOptions && j >= 2)
+            line->hide();
+    }
 }
 
 void QuestionView::displayNothing()
