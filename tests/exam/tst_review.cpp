@@ -88,6 +88,9 @@ void ReviewTest::start()
     bank.questions.push_back(choice(21, 1, 2, 0, 5)); // five options
     bank.questions.push_back(choice(22, 1, 2, 1, 3)); // three options
     bank.questions.push_back(choice(23, 1, 2, 0, 1)); // a single option
+    qbank::Question threeRowsTrueFalse = choice(24, 1, 2, 0, 3);
+    threeRowsTrueFalse.typeId = 1; // the kind does not decide the lines
+    bank.questions.push_back(threeRowsTrueFalse);
     qbank::Question noInfo = choice(30, 1, 3, 0);
     noInfo.info = u"NULL"_s;
     noInfo.subpic = u"   "_s;
@@ -181,7 +184,7 @@ void ReviewTest::chosenAndCorrectMarks()
     start();
     // B chosen on a question whose answer is C; then the same question left
     // unanswered; then a true/false question answered wrongly.
-    Tckct *w = review({{20, 2, 0}, {20, 0, 0}, {2, 1, 0}});
+    Tckct *w = review({{20, 2, 0}, {20, 0, 0}, {2, 1, 0}, {1, 1, 0}});
     QCOMPARE(w->lb1->text(), u"选项20-1"_s);
     QCOMPARE(w->lb2->text(), u"选项20-2×"_s);
     QCOMPARE(w->lb3->text(), u"选项20-3√"_s);
@@ -201,12 +204,20 @@ void ReviewTest::chosenAndCorrectMarks()
     QCOMPARE(w->lb2->text(), u"错误√"_s);
     QCOMPARE(textColour(w->lb1), kBlack);
     QCOMPARE(textColour(w->lb2), kRed);
+
+    click(w->Button3); // the chosen option is the correct one: cross, then tick
+    QCOMPARE(w->lb1->text(), u"正确×√"_s);
+    QCOMPARE(w->lb2->text(), u"错误"_s);
 }
 
 void ReviewTest::linesFollowTheOptionRows()
 {
     start();
-    Tckct *w = review({{20, 1, 0}, {2, 0, 0}, {21, 2, 0}, {22, 0, 0}, {23, 0, 0}, {20, 0, 0}});
+    Tckct *w = review({{20, 1, 0}, {2, 0, 0}, {21, 2, 0}, {22, 0, 0}, {23, 0, 0}, {20, 0, 0}, {24, 0, 0}});
+    // The review's layout sits 11 pixels higher than the browsers'.
+    QCOMPARE(w->Shape1->geometry(), QRect(25, 101, 489, 169));
+    QCOMPARE(w->lb4->geometry(), QRect(104, 485, 377, 16));
+    QCOMPARE(w->info->font().pixelSize(), 16);
     QVERIFY(!w->lb3->isHidden());
     QVERIFY(!w->lb4->isHidden());
 
@@ -238,6 +249,11 @@ void ReviewTest::linesFollowTheOptionRows()
     QVERIFY(!w->lb3->isHidden());
     QVERIFY(!w->lb4->isHidden());
     QCOMPARE(w->lb4->text(), u"选项20-4"_s);
+
+    click(w->Button3); // three rows on a question stored as true/false
+    QVERIFY(!w->lb3->isHidden());
+    QVERIFY(w->lb4->isHidden());
+    QCOMPARE(w->lb3->text(), u"选项24-3"_s);
 }
 
 void ReviewTest::explanationAndPicture()

@@ -16,7 +16,6 @@
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 using app::Slot;
@@ -72,22 +71,6 @@ qbank::Bank errorBank(const QList<qint64> &errorTimes)
     return bank;
 }
 
-// A window with the question display laid out and marked as in the review of
-// wrong answers.
-class ReviewLike : public Form, public QuestionView {
-public:
-    ReviewLike() : QuestionView(this, Layout{-11, 16}) {}
-
-    void display(qint64 subid, std::optional<qint64> chosen)
-    {
-        Tado &ado = app::ado();
-        ado.subject.setFiltered(false);
-        if (!ado.subject.locate(u"subid"_s, subid))
-            throw AppError(u"no question %1"_s.arg(subid));
-        displayQuestion(1, ado.subject, ado.options, Marks{Lines::ByOptions, chosen});
-    }
-};
-
 } // namespace
 
 class BrowseTest : public QObject {
@@ -132,8 +115,6 @@ private slots:
     void picture_data();
     void picture();
     void layoutOfTheTwoBrowsers();
-    void reviewMarksTheAnswer();
-    void reviewShowsLinesByOptionRows();
 
 private:
     void start(const qbank::Bank &bank);
@@ -788,50 +769,6 @@ void BrowseTest::layoutOfTheTwoBrowsers()
     QCOMPARE(llst->note->font().pixelSize(), 16);
     QCOMPARE(textColour(llst->Label5), kRed);
     QCOMPARE(textColour(llst->Label2), QColor(0, 0, 255));
-}
-
-void BrowseTest::reviewMarksTheAnswer()
-{
-    qbank::Bank bank;
-    bank.sorts = {testing::sortOf(1, {1, 0, 0, 0, 0})};
-    bank.questions = {testing::choice(1, 1, 1, 2), testing::trueFalse(2, 1, 1, true)};
-    start(bank);
-    ReviewLike review;
-    review.display(1, 2); // chose B, C is correct
-    QCOMPARE(review.lb2->text(), u"选项1-2×"_s);
-    QCOMPARE(textColour(review.lb2), kBlack);
-    QCOMPARE(review.lb3->text(), u"选项1-3√"_s);
-    QCOMPARE(textColour(review.lb3), kRed);
-    QCOMPARE(review.lb1->text(), u"选项1-1"_s);
-    review.display(2, 1); // answered right
-    QCOMPARE(review.lb1->text(), u"正确×√"_s);
-    QCOMPARE(review.lb2->text(), u"错误"_s);
-    review.display(1, 0); // left unanswered
-    for (int k = 0; k < 4; ++k)
-        QVERIFY(!review.optionLine(k)->text().contains(u"×"_s));
-    QCOMPARE(review.lb3->text(), u"选项1-3√"_s);
-    QCOMPARE(review.Shape1->geometry(), QRect(25, 101, 489, 169));
-    QCOMPARE(review.info->font().pixelSize(), 16);
-}
-
-void BrowseTest::reviewShowsLinesByOptionRows()
-{
-    qbank::Bank bank;
-    bank.sorts = {testing::sortOf(1, {1, 0, 0, 0, 0})};
-    qbank::Question threeRows = testing::choice(3, 1, 1, 0, 3);
-    threeRows.typeId = 1; // the kind is not what decides
-    bank.questions = {testing::choice(1, 1, 1, 0), testing::trueFalse(2, 1, 1, true), threeRows};
-    start(bank);
-    ReviewLike review;
-    review.show();
-    review.display(1, {});
-    QVERIFY(review.lb3->isVisible() && review.lb4->isVisible());
-    review.display(2, {});
-    QVERIFY(!review.lb3->isVisible() && !review.lb4->isVisible());
-    review.display(3, {});
-    QVERIFY(review.lb3->isVisible());
-    QVERIFY(!review.lb4->isVisible());
-    QCOMPARE(review.lb3->text(), u"选项3-3"_s);
 }
 
 EXAM_TEST(BrowseTest)
