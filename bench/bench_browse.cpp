@@ -8,12 +8,9 @@
 //                           and 100,000 questions, and the real public bank
 //                           when ../shared/data/realbank.json is there
 //   bench_browse N [N ...]  generated banks of N questions only
-#include "application.h"
 #include "bank.h"
 #include "benchsupport.h"
 #include "connection.h"
-#include "errorpolicy.h"
-#include "fonts.h"
 #include "roster.h"
 #include "tado.h"
 #include "tllst.h"
@@ -21,7 +18,6 @@
 #include "tmain.h"
 #include "tycst.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,19 +25,10 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <cstdio>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Errors are printed, never shown in a modal box.
-class PrintedMessages : public app::Messages {
-public:
-    void error(const QString &text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    bool confirm(const QString &, const QString &) override { return false; }
-    void notice(const QString &) override {}
-};
 
 // Reading one question in plain SQL: its row, then its options.
 void showDirectly(QSqlDatabase &db, qint64 rowid)
@@ -213,44 +200,5 @@ void run(const QString &label, bench::BenchFolder &folder)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    app::Application application(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    fonts::install();
-    app::setMessages(std::make_unique<PrintedMessages>());
-    std::printf("%-58s %15s   %16s   %11s\n", "", "time (median)", "floor", "time/floor");
-
-    QList<int> sizes;
-    for (int i = 1; i < argc; ++i) {
-        bool ok = false;
-        const int size = QString::fromLocal8Bit(argv[i]).toInt(&ok);
-        if (!ok || size < 1) {
-            std::fprintf(stderr, "usage: %s [questions ...]\n", argv[0]);
-            return 2;
-        }
-        sizes << size;
-    }
-    if (sizes.isEmpty()) {
-        const QString bundled = QCoreApplication::applicationDirPath() + u"/../bin/data.db"_s;
-        if (QFile::exists(bundled)) {
-            bench::BenchFolder folder(bundled);
-            run(u"bundled bank"_s, folder);
-        }
-        sizes = {1000, 10000, 100000};
-    }
-    for (const int size : std::as_const(sizes)) {
-        bench::BenchFolder folder(bench::generatedBank(size));
-        run(u"generated bank of %1 questions"_s.arg(size), folder);
-    }
-    if (argc == 1) {
-        const QString real = QStringLiteral(EXAM_SOURCE_DIR) + u"/../shared/data/realbank.json"_s;
-        if (QFile::exists(real)) {
-            bench::BenchFolder folder(qbank::readBankFile(real));
-            run(u"real public bank"_s, folder);
-        } else {
-            std::printf("\n(the real public bank ../shared/data/realbank.json is not here: skipped)\n");
-        }
-    }
-    return 0;
+    return bench::runOnBanks(argc, argv, run);
 }

@@ -5,24 +5,21 @@
 //   bench_exam            the bundled bank, generated banks of 1,000, 10,000
 //                         and 100,000 questions, and the real public bank
 //                         when ../shared/data/realbank.json is there
-#include "application.h"
+//   bench_exam N [N ...]  generated banks of N questions only
 #include "bank.h"
 #include "benchsupport.h"
 #include "connection.h"
-#include "fonts.h"
 #include "paperdraw.h"
 #include "roster.h"
 #include "tado.h"
 #include "tmain.h"
 #include "tmnks.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
 #include <cstdio>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -175,28 +172,5 @@ void run(const QString &label, bench::BenchFolder &folder)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    app::Application application(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    fonts::install();
-    std::printf("%-58s %15s   %16s   %11s\n", "", "time (median)", "floor", "time/floor");
-
-    const QString bundled = QCoreApplication::applicationDirPath() + u"/../bin/data.db"_s;
-    if (QFile::exists(bundled)) {
-        bench::BenchFolder folder(bundled);
-        run(u"bundled bank"_s, folder);
-    }
-    for (const int size : {1000, 10000, 100000}) {
-        bench::BenchFolder folder(bench::generatedBank(size));
-        run(u"generated bank of %1 questions"_s.arg(size), folder);
-    }
-    const QString real = QStringLiteral(EXAM_SOURCE_DIR) + u"/../shared/data/realbank.json"_s;
-    if (QFile::exists(real)) {
-        bench::BenchFolder folder(qbank::readBankFile(real));
-        run(u"real public bank (5,369 questions)"_s, folder);
-    } else {
-        std::printf("\n(the real public bank ../shared/data/realbank.json is not here: skipped)\n");
-    }
-    return 0;
+    return bench::runOnBanks(argc, argv, run);
 }

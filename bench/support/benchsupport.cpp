@@ -1,14 +1,19 @@
 #include "benchsupport.h"
 
+#include "application.h"
 #include "connection.h"
+#include "errorpolicy.h"
+#include "fonts.h"
 #include "programfolder.h"
 #include "roster.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -92,6 +97,64 @@ BenchFolder::~BenchFolder()
 QString BenchFolder::path() const
 {
     return m_dir.path() + u'/';
+}
+
+namespace {
+
+// Errors are printed, never shown in a modal box.
+class PrintedMessages : public app::Messages {
+public:
+    void error(const QString &text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
+    bool confirm(const QString &, const QString &) override { return false; }
+    void notice(const QString &) override {}
+};
+
+} // namespace
+
+int runOnBanks(int argc, char **argv, const BankRun &run)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    app::Application application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    fonts::install();
+    app::setMessages(std::make_unique<PrintedMessages>());
+
+    QList<int> sizes;
+    for (int i = 1; i < argc; ++i) {
+        bool ok = false;
+        const int size = QString::fromLocal8Bit(argv[i]).toInt(&ok);
+        if (!ok || size < 1) {
+            std::fprintf(stderr, "usage: %s [questions ...]\n", argv[0]);
+            return 2;
+        }
+        sizes << size;
+    }
+    std::printf("%-58s %15s   %16s   %11s\n", "", "time (median)", "floor", "time/floor");
+
+    const bool everyBank = sizes.isEmpty();
+    if (everyBank) {
+        const QString bundled = QCoreApplication::applicationDirPath() + u"/../bin/data.db"_s;
+        if (QFile::exists(bundled)) {
+            BenchFolder folder(bundled);
+            run(u"bundled bank"_s, folder);
+        }
+        sizes = {1000, 10000, 100000};
+    }
+    for (const int size : std::as_const(sizes)) {
+        BenchFolder folder(generatedBank(size));
+        run(u"generated bank of %1 questions"_s.arg(size), folder);
+    }
+    if (everyBank) {
+        const QString real = QStringLiteral(EXAM_SOURCE_DIR) + u"/../shared/data/realbank.json"_s;
+        if (QFile::exists(real)) {
+            BenchFolder folder(qbank::readBankFile(real));
+            run(u"real public bank (5,369 questions)"_s, folder);
+        } else {
+            std::printf("\n(the real public bank ../shared/data/realbank.json is not here: skipped)\n");
+        }
+    }
+    return 0;
 }
 
 } // namespace bench

@@ -33,4 +33,13 @@ private:
     QTemporaryDir m_dir;
 };
 
+// One benchmark's set of banks, each in a folder of its own and handed to
+// `run` with its name: the bundled bank, generated banks of 1,000, 10,000 and
+// 100,000 questions, and the real public bank when ../shared is there; or,
+// given sizes on the command line, generated banks of those sizes only.
+// Builds the application (offscreen unless QT_QPA_PLATFORM says otherwise),
+// prints errors instead of showing them, and returns the exit status.
+using BankRun = std::function<void(const QString &bankName, BenchFolder &folder)>;
+int runOnBanks(int argc, char **argv, const BankRun &run);
+
 } // namespace bench

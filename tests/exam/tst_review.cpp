@@ -132,7 +132,7 @@ void ReviewTest::numbersCountReviewedRowsOnly()
     for (int i = 1; i <= 12; ++i)
         rows.append({i, 1, i == 5 || i == 12 ? 0 : 1});
     Tckct *w = review(rows);
-    QCOMPARE(w->reviewedCount(), 2);
+    QCOMPARE(w->questionCount(), 2);
     QCOMPARE(w->note->text(), u"第1题\n\n判断题 5"_s);
     click(w->Button3);
     QCOMPARE(w->note->text(), u"第2题\n\n判断题 12"_s);
@@ -287,7 +287,7 @@ void ReviewTest::allRightGivesAnEmptyReview()
     app::ado().subject.setFiltered(true);
     Tckct *w = review({{1, 1, 1}, {2, 2, 1}});
     QVERIFY2(m_messages->errors.isEmpty(), qPrintable(m_messages->errors.join(u'\n')));
-    QCOMPARE(w->reviewedCount(), 0);
+    QCOMPARE(w->questionCount(), 0);
     QVERIFY(w->isVisible());
     QCOMPARE(w->note->text(), QString());
     QVERIFY(w->pic->isHidden());
@@ -341,7 +341,7 @@ void ReviewTest::fromTheResultWindow()
     auto *w = app::roster().get<Tckct>();
     QVERIFY(w && w->isVisible());
     QVERIFY(!app::roster().object(Slot::mnks));
-    QCOMPARE(w->reviewedCount(), 2);
+    QCOMPARE(w->questionCount(), 2);
     QCOMPARE(w->note->text(), u"第1题\n\n选择题 20"_s);
     QCOMPARE(w->lb2->text(), u"选项20-2×"_s);
     click(w->Button4);

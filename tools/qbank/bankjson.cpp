@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
 #include <cmath>
@@ -101,21 +100,6 @@ private:
     QString m_where;
 };
 
-std::pair<int, int> lineAndColumn(const QByteArray &json, qsizetype offset)
-{
-    int line = 1;
-    int column = 1;
-    for (qsizetype i = 0; i < offset && i < json.size(); ++i) {
-        if (json.at(i) == '\n') {
-            ++line;
-            column = 1;
-        } else if ((static_cast<unsigned char>(json.at(i)) & 0xC0) != 0x80) {
-            ++column; // count characters, not UTF-8 continuation bytes
-        }
-    }
-    return {line, column};
-}
-
 Option readOption(const Reader &r, const QJsonValue &value)
 {
     const QJsonObject o = r.object(value);
@@ -168,17 +152,8 @@ Sort readSort(const Reader &r, const QJsonValue &value)
 
 Bank parseBank(const QByteArray &json, const QString &source)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError) {
-        const auto [line, column] = lineAndColumn(json, error.offset);
-        throw AppError(u"%1：第 %2 行第 %3 列：JSON 格式错误：%4"_s.arg(source).arg(line).arg(column).arg(
-            error.errorString()));
-    }
+    const QJsonObject root = parseJsonObject(json, source);
     const Reader top(source, u"顶层"_s);
-    if (!document.isObject())
-        top.fail(u"应为对象"_s);
-    const QJsonObject root = document.object();
 
     Bank bank;
     const QJsonArray sorts = top.array(root, u"sorts"_s);

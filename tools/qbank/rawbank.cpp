@@ -39,7 +39,7 @@ std::pair<int, int> lineAndColumn(const QByteArray &json, qsizetype offset)
             ++line;
             column = 1;
         } else if ((static_cast<unsigned char>(json.at(i)) & 0xC0) != 0x80) {
-            ++column;
+            ++column; // count characters, not UTF-8 continuation bytes
         }
     }
     return {line, column};
@@ -306,22 +306,25 @@ void checkStructure(const QSqlDatabase &db, const TableReader &subject, const Ta
 
 // ---- Value ---------------------------------------------------------------
 
+Value Value::fromDouble(double d)
+{
+    Value v;
+    if (d == std::floor(d) && std::abs(d) <= kLargestExact) {
+        v.kind = Kind::Integer;
+        v.integer = static_cast<qint64>(d);
+    } else {
+        v.kind = Kind::Number;
+    }
+    v.number = d;
+    return v;
+}
+
 Value Value::fromJson(const QJsonValue &value)
 {
     Value v;
     switch (value.type()) {
     case QJsonValue::Null: v.kind = Kind::Null; break;
-    case QJsonValue::Double: {
-        const double d = value.toDouble();
-        if (d == std::floor(d) && std::abs(d) <= kLargestExact) {
-            v.kind = Kind::Integer;
-            v.integer = static_cast<qint64>(d);
-        } else {
-            v.kind = Kind::Number;
-        }
-        v.number = d;
-        break;
-    }
+    case QJsonValue::Double: v = fromDouble(value.toDouble()); break;
     case QJsonValue::String:
         v.kind = Kind::Text;
         v.text = value.toString();
@@ -359,17 +362,7 @@ Value Value::fromSql(const QVariant &value)
         v.integer = value.toLongLong();
         v.number = value.toDouble();
         break;
-    case QMetaType::Double: {
-        const double d = value.toDouble();
-        if (d == std::floor(d) && std::abs(d) <= kLargestExact) {
-            v.kind = Kind::Integer;
-            v.integer = static_cast<qint64>(d);
-        } else {
-            v.kind = Kind::Number;
-        }
-        v.number = d;
-        break;
-    }
+    case QMetaType::Double: v = fromDouble(value.toDouble()); break;
     case QMetaType::QString:
         v.kind = Kind::Text;
         v.text = value.toString();
@@ -437,7 +430,7 @@ RawBank readRawBank(const QString &path)
     return parseRawJson(file.readAll(), path);
 }
 
-RawBank parseRawJson(const QByteArray &json, const QString &source)
+QJsonObject parseJsonObject(const QByteArray &json, const QString &source)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
@@ -448,7 +441,12 @@ RawBank parseRawJson(const QByteArray &json, const QString &source)
     }
     if (!document.isObject())
         throw AppError(u"%1：顶层：应为对象"_s.arg(source));
-    const QJsonObject root = document.object();
+    return document.object();
+}
+
+RawBank parseRawJson(const QByteArray &json, const QString &source)
+{
+    const QJsonObject root = parseJsonObject(json, source);
     for (const QString &list : {u"sorts"_s, u"questions"_s}) {
         if (!root.value(list).isArray())
             throw AppError(u"%1：顶层：字段“%2”应为数组，却是%3"_s.arg(

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+class QJsonObject;
 class QJsonValue;
 
 namespace qbank {
@@ -29,6 +30,7 @@ struct Value {
     QString text; // the text, or for Other what it is
 
     static Value fromJson(const QJsonValue &value);
+    static Value fromDouble(double d);
     static Value fromSql(const QVariant &value);
 
     bool isInteger() const { return kind == Kind::Integer; }
@@ -116,6 +118,10 @@ RawBank parseRawJson(const QByteArray &json, const QString &source);
 // A picture name the program can use: a file inside upload/, given by a
 // relative name that never climbs out of the folder.
 bool isPictureName(const QString &subpic);
+
+// Parses a JSON document whose top level must be an object. Throws AppError
+// naming `source` and, for bad JSON, the line and column.
+QJsonObject parseJsonObject(const QByteArray &json, const QString &source);
 // Does the question name a picture? "NULL", blank or null mean none.
 bool namesPicture(const Value &subpic);
 

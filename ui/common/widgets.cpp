@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTextLayout>
 #include <memory>
@@ -124,6 +125,23 @@ void Label::paintEvent(QPaintEvent *event)
     }
 }
 
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QRect &bounds)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(bounds);
+    return b;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QRect &bounds,
+                        const QFont &font, Qt::FocusPolicy focus)
+{
+    QPushButton *b = makeButton(parent, name, text, bounds);
+    b->setFont(font);
+    b->setFocusPolicy(focus);
+    return b;
+}
+
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette p = widget->palette();
@@ -133,8 +151,10 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(p);
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QPoint &at,
-                  const QFont &font, const QColor &colour)
+namespace {
+
+Label *newLabel(QWidget *parent, const QString &name, const QString &text, const QFont &font,
+                const QColor &colour)
 {
     auto *label = new Label(parent);
     label->setTextFormat(Qt::PlainText);
@@ -142,6 +162,15 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     label->setObjectName(name);
     label->setFont(font);
     setTextColour(label, colour);
+    return label;
+}
+
+} // namespace
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QPoint &at,
+                  const QFont &font, const QColor &colour)
+{
+    Label *label = newLabel(parent, name, text, font, colour);
     label->move(at);
     label->adjustSize();
     return label;
@@ -150,12 +179,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &bounds,
                   const QFont &font, const QColor &colour, bool wordWrap)
 {
-    auto *label = new Label(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    label->setObjectName(name);
-    label->setFont(font);
-    setTextColour(label, colour);
+    Label *label = newLabel(parent, name, text, font, colour);
     label->setGeometry(bounds);
     label->setWordWrap(wordWrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QLabel>
 #include <QPen>
+
+class QPushButton;
 #include <QWidget>
 
 // A filled and outlined rectangle; mouse clicks go through it.
@@ -65,6 +67,12 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
                   const QFont &font, const QColor &colour = Qt::black);
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &bounds,
                   const QFont &font, const QColor &colour = Qt::black, bool wordWrap = false);
+
+// A push button with fixed bounds, in the window's font or in `font`.
+// Buttons that must leave the keyboard focus where it is take Qt::ClickFocus.
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QRect &bounds);
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QRect &bounds,
+                        const QFont &font, Qt::FocusPolicy focus);
 
 // Sets a widget's text colour.
 void setTextColour(QWidget *widget, const QColor &colour);

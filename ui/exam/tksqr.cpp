@@ -1,5 +1,6 @@
 #include "tksqr.h"
 
+#include "dialogcolours.h"
 #include "fonts.h"
 #include "tmnks.h"
 #include "txxts.h"
@@ -12,18 +13,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QColor kTeal(0, 128, 128);
-const QColor kGreen(60, 179, 113);
-const QColor kPurple(147, 112, 219);
+using namespace dialogcolours;
 
+// The two buttons of the window: 宋体, and the keyboard focus stays with
+// the window, whose keys they answer to.
 QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &bounds)
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(bounds);
-    b->setFont(fonts::song(16));
-    b->setFocusPolicy(Qt::ClickFocus);
-    return b;
+    return makeButton(parent, name, text, bounds, fonts::song(16), Qt::ClickFocus);
 }
 
 } // namespace
@@ -34,16 +30,16 @@ Tksqr::Tksqr(QWidget *parent) : Form(parent)
     setupWindow(Frame::Single, TitleButtons::None, QSize(459, 402), true, app::title() + u"-交卷确认"_s);
     setKeyPreview(true);
 
-    Shape1 = new Shape(this, u"Shape1"_s, QRect(0, -1, 460, 60), kTeal, Qt::white);
+    Shape1 = new Shape(this, u"Shape1"_s, QRect(0, -1, 460, 60), teal, Qt::white);
     Label2 = makeLabel(this, u"Label2"_s, u"考试确认窗口"_s, QRect(96, 8, 288, 48), fonts::song(48), QColor(255, 0, 0));
-    Shape2 = new Shape(this, u"Shape2"_s, QRect(0, 60, 460, 40), kGreen, Qt::white);
+    Shape2 = new Shape(this, u"Shape2"_s, QRect(0, 60, 460, 40), green, Qt::white);
     Label1 = makeLabel(this, u"Label1"_s, u"操作提示："_s, QRect(8, 68, 145, 29), fonts::song(29));
-    Shape3 = new Shape(this, u"Shape3"_s, QRect(0, 101, 460, 210), kGreen, Qt::white);
+    Shape3 = new Shape(this, u"Shape3"_s, QRect(0, 101, 460, 210), green, Qt::white);
     Label4 = makeLabel(this, u"Label4"_s, u"1：点击【确认交卷】，将提交考试成绩，结束考试！"_s, QRect(16, 112, 433, 57),
                        fonts::song(29), Qt::black, true);
     Label5 = makeLabel(this, u"Label5"_s, u"1：点击【继续考试】，将关闭本窗口，继续考试！"_s, QRect(16, 184, 421, 58),
                        fonts::song(29), Qt::black, true);
-    Shape4 = new Shape(this, u"Shape4"_s, QRect(0, 313, 460, 90), kPurple, Qt::white);
+    Shape4 = new Shape(this, u"Shape4"_s, QRect(0, 313, 460, 90), purple, Qt::white);
     Button1 = button(this, u"Button1"_s, u"确认交卷"_s, QRect(104, 324, 100, 38));
     Button2 = button(this, u"Button2"_s, u"继续考试"_s, QRect(216, 324, 100, 38));
     Label3 = makeLabel(this, u"Label3"_s, u"键盘操作：小键盘0键确认交卷 小键盘Del键继续考试"_s, QRect(24, 372, 402, 16),

@@ -87,9 +87,7 @@ Tksxz::Tksxz(QWidget *parent) : Form(parent)
     Label13 = makeLabel(this, u"Label13"_s, u"点击确认键开始考试！"_s, QPoint(360, 416), bold19, red);
     Label14 = makeLabel(this, u"Label14"_s, u"键盘操作：按下Enter键开始考试"_s, QPoint(360, 456), bold19, red);
 
-    BitBtn1 = new QPushButton(u"确定"_s, this);
-    BitBtn1->setObjectName(u"BitBtn1"_s);
-    BitBtn1->setGeometry(584, 360, 81, 33);
+    BitBtn1 = makeButton(this, u"BitBtn1"_s, u"确定"_s, QRect(584, 360, 81, 33));
     BitBtn1->setFocus();
 
     onEvent(BitBtn1, &QPushButton::clicked, this, &Tksxz::BitBtn1Click);

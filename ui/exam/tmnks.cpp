@@ -37,17 +37,6 @@ QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title, 
     return box;
 }
 
-QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &bounds,
-                    const QFont &font, Qt::FocusPolicy focus)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(bounds);
-    b->setFont(font);
-    b->setFocusPolicy(focus);
-    return b;
-}
-
 } // namespace
 
 QString Tmnks::timeText(int seconds)
@@ -99,7 +88,7 @@ Tmnks::Tmnks(QWidget *parent) : Form(parent)
     const char16_t *buttonNames[4] = {u"opt1", u"opt2", u"opt3", u"opt4"};
     const QString captions[4] = {u"√"_s, u"×"_s, u"C"_s, u"D"_s};
     for (int i = 0; i < 4; ++i)
-        m_buttons[static_cast<size_t>(i)] = button(GroupBox4, QString::fromUtf16(buttonNames[i]), captions[i],
+        m_buttons[static_cast<size_t>(i)] = makeButton(GroupBox4, QString::fromUtf16(buttonNames[i]), captions[i],
                                                    QRect(buttonLefts[i], 258, 40, 30), fonts::song(19, true),
                                                    Qt::StrongFocus);
     opt1 = m_buttons[0];
@@ -112,13 +101,13 @@ Tmnks::Tmnks(QWidget *parent) : Form(parent)
     autoshow->setGeometry(600, 272, 105, 17);
     autoshow->setFont(fonts::song(12));
     autoshow->setFocusPolicy(Qt::ClickFocus);
-    bt_show = button(this, u"bt_show"_s, u"显示答案"_s, QRect(704, 266, 75, 25), fonts::song(12), Qt::ClickFocus);
+    bt_show = makeButton(this, u"bt_show"_s, u"显示答案"_s, QRect(704, 266, 75, 25), fonts::song(12), Qt::ClickFocus);
 
     const QFont nav = fonts::song(16, true);
-    bt_Prior = button(this, u"bt_Prior"_s, u"上一题"_s, QRect(445, 310, 90, 41), nav, Qt::ClickFocus);
+    bt_Prior = makeButton(this, u"bt_Prior"_s, u"上一题"_s, QRect(445, 310, 90, 41), nav, Qt::ClickFocus);
     bt_Prior->setEnabled(false);
-    bt_next = button(this, u"bt_next"_s, u"下一题"_s, QRect(555, 310, 90, 41), nav, Qt::ClickFocus);
-    bt_jj = button(this, u"bt_jj"_s, u"交卷"_s, QRect(664, 310, 107, 41), nav, Qt::ClickFocus);
+    bt_next = makeButton(this, u"bt_next"_s, u"下一题"_s, QRect(555, 310, 90, 41), nav, Qt::ClickFocus);
+    bt_jj = makeButton(this, u"bt_jj"_s, u"交卷"_s, QRect(664, 310, 107, 41), nav, Qt::ClickFocus);
 
     GroupBox5 = groupBox(this, u"GroupBox5"_s, u"剩余时间"_s, QRect(8, 311, 145, 41));
     atime = makeLabel(GroupBox5, u"atime"_s, QString(), QRect(40, 16, 49, 13), fonts::song(13));

@@ -35,13 +35,9 @@ Txccx::Txccx(QWidget *parent) : Form(parent)
     ComboBox1->setCurrentIndex(0);
     ComboBox1->setGeometry(128, 64, 161, ComboBox1->sizeHint().height());
 
-    Button1 = new QPushButton(u"确定"_s, this);
-    Button1->setObjectName(u"Button1"_s);
-    Button1->setGeometry(88, 112, 80, 32);
+    Button1 = makeButton(this, u"Button1"_s, u"确定"_s, QRect(88, 112, 80, 32));
     Button1->setFocusPolicy(Qt::ClickFocus);
-    Button2 = new QPushButton(u"取消"_s, this);
-    Button2->setObjectName(u"Button2"_s);
-    Button2->setGeometry(192, 112, 80, 32);
+    Button2 = makeButton(this, u"Button2"_s, u"取消"_s, QRect(192, 112, 80, 32));
     Button2->setFocusPolicy(Qt::ClickFocus);
 
     Label3 = makeLabel(this, u"Label3"_s, u"小键盘+切换所学车型"_s, QPoint(48, 168), fonts::song(16, true));

@@ -1,6 +1,7 @@
 #include "txxts.h"
 
 #include "apperror.h"
+#include "dialogcolours.h"
 #include "fonts.h"
 #include "tckct.h"
 #include "tmnks.h"
@@ -13,18 +14,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QColor kTeal(0, 128, 128);
-const QColor kGreen(60, 179, 113);
-const QColor kPurple(147, 112, 219);
+using namespace dialogcolours;
 
+// The two buttons of the window: 宋体, and the keyboard focus stays with
+// the window, whose keys they answer to.
 QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &bounds)
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setGeometry(bounds);
-    b->setFont(fonts::song(16));
-    b->setFocusPolicy(Qt::ClickFocus);
-    return b;
+    return makeButton(parent, name, text, bounds, fonts::song(16), Qt::ClickFocus);
 }
 
 } // namespace
@@ -36,17 +32,17 @@ Txxts::Txxts(QWidget *parent) : Form(parent)
     setKeyPreview(true);
 
     const QFont bold21 = fonts::song(21, true);
-    Shape1 = new Shape(this, u"Shape1"_s, QRect(-1, -1, 460, 60), kTeal, Qt::white);
+    Shape1 = new Shape(this, u"Shape1"_s, QRect(-1, -1, 460, 60), teal, Qt::white);
     Label2 = makeLabel(this, u"Label2"_s, u"信 息 提 示"_s, QRect(87, 5, 271, 48), fonts::song(48, true),
                        QColor(255, 0, 0));
-    Shape2 = new Shape(this, u"Shape2"_s, QRect(-1, 60, 460, 40), kGreen, Qt::white);
+    Shape2 = new Shape(this, u"Shape2"_s, QRect(-1, 60, 460, 40), green, Qt::white);
     Label3 = makeLabel(this, u"Label3"_s, u"尊敬的青岚驾校学员您好："_s, QRect(8, 72, 264, 21), bold21);
-    Shape3 = new Shape(this, u"Shape3"_s, QRect(-1, 101, 460, 210), kGreen, Qt::white);
+    Shape3 = new Shape(this, u"Shape3"_s, QRect(-1, 101, 460, 210), green, Qt::white);
     lb_tsxx = makeLabel(this, u"lb_tsxx"_s, u"您的本次成绩为："_s, QPoint(55, 157), bold21);
     lbksfs = makeLabel(this, u"lbksfs"_s, QString(), QPoint(311, 157), bold21, QColor(255, 0, 0));
     lb_ksjg = makeLabel(this, u"lb_ksjg"_s, QString(), QPoint(63, 213), fonts::song(21), QColor(128, 0, 0));
     Shape4 = new Shape(this, u"Shape4"_s, QRect(-2, 312, 460, 40), QColor(255, 222, 173), Qt::white);
-    Shape5 = new Shape(this, u"Shape5"_s, QRect(-1, 354, 460, 80), kPurple, Qt::white);
+    Shape5 = new Shape(this, u"Shape5"_s, QRect(-1, 354, 460, 80), purple, Qt::white);
     Button1 = button(this, u"Button1"_s, u"关  闭"_s, QRect(114, 365, 100, 35));
     Button2 = button(this, u"Button2"_s, u"查看错题"_s, QRect(223, 365, 100, 35));
     Label1 = makeLabel(this, u"Label1"_s, u"键盘操作：按回车Enter键结束本次考试"_s, QRect(31, 402, 355, 19),

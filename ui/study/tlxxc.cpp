@@ -140,12 +140,8 @@ Tlxxc::Tlxxc(QWidget *parent) : Form(parent)
     rgp->setFont(fonts::song(13));
     setTextColour(rgp, QColor(0, 0, 255));
 
-    Button1 = new QPushButton(u"浏览题库"_s, this);
-    Button1->setObjectName(u"Button1"_s);
-    Button1->setGeometry(296, 545, 80, 25);
-    Button2 = new QPushButton(u"返回主界面"_s, this);
-    Button2->setObjectName(u"Button2"_s);
-    Button2->setGeometry(403, 545, 80, 25);
+    Button1 = makeButton(this, u"Button1"_s, u"浏览题库"_s, QRect(296, 545, 80, 25));
+    Button2 = makeButton(this, u"Button2"_s, u"返回主界面"_s, QRect(403, 545, 80, 25));
 
     QObject::connect(cbx, &QComboBox::currentIndexChanged, this,
                      [this] { app::guarded([this] { cbxChange(); }); });

@@ -62,12 +62,8 @@ Txtxx::Txtxx(QWidget *parent) : Form(parent)
     R10 = radio(10, u"客车专用试题"_s, QRect(584, 352, 161, 17));
     R1->setChecked(true);
 
-    BitBtn1 = new QPushButton(u"确定"_s, this);
-    BitBtn1->setObjectName(u"BitBtn1"_s);
-    BitBtn1->setGeometry(440, 384, 81, 33);
-    Button1 = new QPushButton(u"返回主界面"_s, this);
-    Button1->setObjectName(u"Button1"_s);
-    Button1->setGeometry(616, 384, 75, 33);
+    BitBtn1 = makeButton(this, u"BitBtn1"_s, u"确定"_s, QRect(440, 384, 81, 33));
+    Button1 = makeButton(this, u"Button1"_s, u"返回主界面"_s, QRect(616, 384, 75, 33));
     Label15 = makeLabel(this, u"Label15"_s, u"点下每套试题前边的圈，点确定即可进入该套试题"_s,
                         QRect(344, 432, 409, 16), fonts::sans(13, true), QColor(0, 128, 0));
     Label13 = makeLabel(this, u"Label13"_s,
