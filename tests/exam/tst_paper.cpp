@@ -6,6 +6,7 @@
 #include "programfolder.h"
 #include "tado.h"
 
+#include <QFile>
 #include <QSet>
 #include <QTest>
 #include <memory>
@@ -30,6 +31,8 @@ private slots:
     void repeatedQuestionIsRedrawn();
     void everyQuestionCanBeDrawn();
     void missingKindKeepsOldPaper();
+    void goldenPapers_data();
+    void goldenPapers();
 
 private:
     struct Line {
@@ -246,6 +249,73 @@ void PaperTest::missingKindKeepsOldPaper()
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0].subid, 1000);
     QCOMPARE(lines[1].subid, 1500);
+}
+
+void PaperTest::goldenPapers_data()
+{
+    QTest::addColumn<QString>("bankFile");
+    QTest::addColumn<int>("classIndex");
+    QTest::addColumn<QString>("subjectSort"); // left by a browser or a study set
+    QTest::addColumn<QString>("expected");
+    const QString source = qEnvironmentVariable("EXAM_SOURCE_DIR");
+    QTest::newRow("bundled bank, C1") << source + u"/bank/bank.json"_s << 0 << QString()
+        << QString(
+            u"11, 10, 38, 30, 27, 9, 37, 23, 5, 35, 21, 15, 111, 109, 98, 110, 103, 93, 107, 99, 95, 106, "
+            u"165, 153, 161, 147, 157, 162, 164, 148, 194, 197, 196, 206, 231, 233, 229, 228, 256, 259, 56, "
+            u"45, 51, 59, 58, 46, 81, 86, 82, 55, 52, 54, 68, 60, 64, 65, 77, 70, 132, 140, 120, 123, 135, "
+            u"137, 119, 126, 130, 136, 139, 115, 145, 143, 125, 176, 169, 171, 173, 172, 193, 182, 192, 179, "
+            u"177, 178, 181, 218, 208, 217, 219, 211, 220, 240, 248, 239, 237, 247, 236, 267, 263, 264"_s);
+    QTest::newRow("bundled bank, A1") << source + u"/bank/bank.json"_s << 2 << QString()
+        << QString(
+            u"11, 10, 38, 30, 27, 9, 37, 23, 5, 35, 91, 96, 103, 109, 114, 98, 111, 110, 157, 149, 153, 161, "
+            u"154, 151, 202, 206, 198, 203, 232, 224, 229, 233, 258, 252, 306, 310, 308, 319, 315, 317, 65, "
+            u"61, 70, 88, 56, 45, 51, 59, 58, 46, 81, 86, 82, 55, 52, 124, 141, 133, 128, 130, 125, 131, "
+            u"118, 138, 139, 134, 132, 189, 171, 174, 184, 186, 170, 177, 180, 185, 219, 211, 207, 218, 214, "
+            u"220, 250, 236, 249, 240, 241, 237, 262, 263, 271, 323, 331, 338, 327, 329, 324, 328, 334, 321"_s);
+    QTest::newRow("bundled bank, C1, after the error-prone browser")
+        << source + u"/bank/bank.json"_s << 0 << u"errorTimes DESC"_s
+        << QString(
+            u"3, 33, 31, 6, 37, 17, 25, 24, 4, 8, 5, 7, 110, 101, 107, 89, 104, 97, 99, 91, 92, 103, 151, "
+            u"150, 165, 164, 166, 155, 154, 162, 203, 198, 201, 194, 225, 231, 226, 223, 255, 256, 39, 78, "
+            u"40, 85, 43, 46, 82, 68, 61, 53, 60, 83, 64, 54, 55, 45, 71, 51, 122, 124, 138, 132, 135, 115, "
+            u"120, 127, 125, 126, 128, 133, 134, 144, 119, 190, 176, 184, 182, 179, 187, 167, 169, 168, 173, "
+            u"186, 180, 208, 222, 213, 209, 211, 218, 246, 241, 236, 238, 242, 248, 264, 263, 271"_s);
+    QTest::newRow("real bank, C1") << source + u"/../shared/data/realbank.json"_s << 0 << QString()
+        << QString(
+            u"10133, 10120, 310104, 110353, 111680, 10876, 111688, 310368, 111339, 10667, 10894, 310315, "
+            u"10488, 10962, 111053, 211302, 310427, 11097, 111932, 11577, 11507, 140334, 140006, 40117, 40233, "
+            u"140712, 40472, 40653, 40560, 40593, 141374, 141868, 41025, 141436, 142046, 10043, 10288, 110388, "
+            u"210337, 10068, 10031, 10151, 10557, 310294, 11248, 111526, 11038, 10846, 11230, 310387, 10729, "
+            u"10492, 10602, 10799, 10769, 10514, 111739, 310260, 211310, 10715, 10623, 10658, 111690, 11124, "
+            u"11356, 11373, 11431, 111993, 11463, 11574, 11536, 140165, 140075, 140055, 140182, 40096, 40176, "
+            u"140578, 140586, 40360, 140898, 240817, 340143, 340164, 140817, 40490, 141351, 41071, 141548, "
+            u"241862, 40736, 141716, 40927, 40971, 41159, 41167, 41188, 41296, 41292, 340377"_s);
+}
+
+void PaperTest::goldenPapers()
+{
+    QFETCH(QString, bankFile);
+    QFETCH(int, classIndex);
+    QFETCH(QString, subjectSort);
+    QFETCH(QString, expected);
+    if (!QFile::exists(bankFile))
+        QSKIP("the real question bank (../shared/data/realbank.json) is not present here");
+    m_folder->writeBank(qbank::readBankFile(bankFile));
+    m_ado = std::make_unique<Tado>();
+    m_ado->FormCreate(m_folder->path());
+    if (!subjectSort.isEmpty())
+        m_ado->subject.setSort(subjectSort);
+    m_note = std::make_unique<data::Table>(u"note"_s);
+    m_note->setConnectionString(data::connectionString());
+    m_note->setSort(u"noteId"_s);
+    // The same seeds give the same paper, whatever is done to make the draw
+    // faster: these papers were drawn before it was.
+    quint32 state = 20261208;
+    draw(classIndex, [&state] { return state = state * 1103515245u + 12345u; });
+    QStringList ids;
+    for (const Line &l : paper())
+        ids << QString::number(l.subid);
+    QCOMPARE(ids.join(u", "_s), expected);
 }
 
 EXAM_TEST(PaperTest)
