@@ -7,6 +7,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -45,6 +47,10 @@ bool isWholeNumber(const QVariant &value, qint64 *out)
     }
 }
 
+// The current row of a stale cursor: not looked up yet, or no row at all.
+constexpr qint64 kUnknown = -1;
+constexpr qint64 kNone = -2;
+
 } // namespace
 
 Table::Table(const QString &tableName) : m_table(tableName) {}
@@ -54,6 +60,7 @@ Table::~Table()
     // Nothing may escape a destructor: what was not posted is dropped.
     m_state = State::Browse;
     m_buffer.clear();
+    m_statements.clear();
     m_open = false;
 }
 
@@ -125,14 +132,13 @@ void Table::open()
             column(c.column);
         if (!m_sort.column.isEmpty())
             column(m_sort.column);
-        m_open = true;
-        reload();
     } catch (...) {
-        m_open = false;
         m_columns.clear();
         m_columnIndex.clear();
         throw;
     }
+    m_open = true;
+    markStale();
 }
 
 void Table::close()
@@ -141,12 +147,8 @@ void Table::close()
         return;
     checkBrowseMode();
     m_open = false;
-    m_rowIds.clear();
-    m_positionOf.clear();
-    m_pos = -1;
-    m_eof = m_bof = true;
-    m_cachedRowId = -1;
-    m_cachedRow.clear();
+    markStale();
+    m_statements.clear();
 }
 
 QString Table::column(const QString &name) const
@@ -168,7 +170,7 @@ void Table::setFilter(const QString &expression)
     m_filterText = expression;
     m_filter = std::move(parsed);
     if (m_open && m_filtered)
-        reload();
+        markStale();
 }
 
 void Table::setFiltered(bool on)
@@ -179,7 +181,7 @@ void Table::setFiltered(bool on)
         checkBrowseMode();
     m_filtered = on;
     if (m_open)
-        reload();
+        markStale();
 }
 
 void Table::setSort(const QString &order)
@@ -190,10 +192,21 @@ void Table::setSort(const QString &order)
             column(parsed.column);
         checkBrowseMode();
     }
+    const bool sameOrder = parsed.column.compare(m_sort.column, Qt::CaseInsensitive) == 0
+                           && parsed.descending == m_sort.descending;
+    // The current row stays current in the new order. A stale cursor on its
+    // first row under the same order stays there without looking it up.
+    qint64 keep = -1;
+    if (m_open && !(m_stale && m_atFirst && sameOrder)) {
+        if (m_stale)
+            keep = resolveCurrent() ? m_rowId : -1;
+        else
+            keep = m_pos >= 0 ? m_rowIds[static_cast<size_t>(m_pos)] : -1;
+    }
     m_sortText = order;
     m_sort = parsed;
     if (m_open)
-        reload(m_pos >= 0 ? currentRowId() : -1);
+        markStale(keep);
 }
 
 QString Table::where() const
@@ -206,12 +219,14 @@ QString Table::where() const
     return parts.join(u" AND "_s);
 }
 
-void Table::bindFilter(QSqlQuery &query) const
+int Table::bindFilter(QSqlQuery &query) const
 {
+    int position = 0;
     if (!m_filtered)
-        return;
+        return position;
     for (const Comparison &c : m_filter.comparisons)
-        query.addBindValue(c.value);
+        query.bindValue(position++, c.value);
+    return position;
 }
 
 QString Table::orderBy() const
@@ -222,10 +237,10 @@ QString Table::orderBy() const
     for (const QString &c : m_indexColumns)
         order << quoted(c);
     order << u"rowid"_s;
-    return order.join(u", "_s);
+    return u" ORDER BY "_s + order.join(u", "_s);
 }
 
-QString Table::selectRowsSql(const QString &extraCondition) const
+QString Table::fromWhere(const QString &extraCondition) const
 {
     QStringList conditions;
     const QString filterCondition = where();
@@ -233,66 +248,160 @@ QString Table::selectRowsSql(const QString &extraCondition) const
         conditions << filterCondition;
     if (!extraCondition.isEmpty())
         conditions << extraCondition;
-    return u"SELECT rowid FROM %1%2 ORDER BY %3"_s.arg(
-        quoted(m_table),
-        conditions.isEmpty() ? QString() : u" WHERE "_s + conditions.join(u" AND "_s), orderBy());
+    return u" FROM %1%2"_s.arg(quoted(m_table),
+                               conditions.isEmpty() ? QString() : u" WHERE "_s + conditions.join(u" AND "_s));
 }
 
-void Table::reload(qint64 keepRowId)
+QSqlQuery &Table::prepared(const QString &sql) const
 {
-    QSqlQuery query(database(m_connection));
-    query.setForwardOnly(true);
-    if (!query.prepare(selectRowsSql()))
-        fail(u"无法读取：%1"_s.arg(query.lastError().text()));
+    // Held by pointer: a reference handed out stays valid while other
+    // statements are added.
+    std::shared_ptr<QSqlQuery> &held = m_statements[sql];
+    if (!held) {
+        auto query = std::make_shared<QSqlQuery>(database(m_connection));
+        query->setForwardOnly(true);
+        if (!query->prepare(sql)) {
+            const QString why = query->lastError().text();
+            m_statements.remove(sql);
+            fail(u"无法读取：%1"_s.arg(why));
+        }
+        held = std::move(query);
+    }
+    return *held;
+}
+
+void Table::run(QSqlQuery &query, const QString &what) const
+{
+    if (!query.exec()) {
+        const QString why = query.lastError().text();
+        query.finish();
+        fail(u"%1：%2"_s.arg(what, why));
+    }
+}
+
+void Table::markStale(qint64 keepRowId)
+{
+    m_stale = true;
+    m_rowIds.clear();
+    m_count.reset();
+    m_positionOf.clear();
+    m_pos = -1;
+    m_atFirst = keepRowId < 0;
+    m_rowId = keepRowId < 0 ? kUnknown : keepRowId;
+    m_eof = m_bof = Edge::IfEmpty;
+    m_cachedRowId = -1;
+}
+
+void Table::ensureRows() const
+{
+    if (!m_stale)
+        return;
+    QSqlQuery &query = prepared(u"SELECT rowid"_s + fromWhere() + orderBy());
     bindFilter(query);
-    if (!query.exec())
-        fail(u"无法读取：%1"_s.arg(query.lastError().text()));
+    run(query, u"无法读取"_s);
     std::vector<qint64> rows;
+    if (m_count)
+        rows.reserve(static_cast<size_t>(*m_count));
     while (query.next())
         rows.push_back(query.value(0).toLongLong());
     query.finish();
 
     m_rowIds = std::move(rows);
+    m_stale = false;
+    m_count.reset();
     m_positionOf.clear();
-    m_cachedRowId = -1;
     m_pos = m_rowIds.empty() ? -1 : 0;
-    if (keepRowId >= 0) {
-        for (size_t i = 0; i < m_rowIds.size(); ++i) {
-            if (m_rowIds[i] == keepRowId) {
-                m_pos = static_cast<int>(i);
-                break;
-            }
-        }
+    if (!m_atFirst) {
+        const auto found = std::find(m_rowIds.begin(), m_rowIds.end(), m_rowId);
+        if (found != m_rowIds.end())
+            m_pos = static_cast<int>(found - m_rowIds.begin());
     }
-    m_eof = m_bof = m_rowIds.empty();
+}
+
+bool Table::resolveCurrent() const
+{
+    if (!m_stale)
+        return m_pos >= 0 && !m_rowIds.empty();
+    if (m_rowId == kUnknown) {
+        QSqlQuery &query = prepared(u"SELECT rowid"_s + fromWhere() + orderBy() + u" LIMIT 1"_s);
+        bindFilter(query);
+        run(query, u"无法读取"_s);
+        m_rowId = query.next() ? query.value(0).toLongLong() : kNone;
+        query.finish();
+    }
+    return m_rowId >= 0;
+}
+
+bool Table::edge(Edge e) const
+{
+    if (!m_open)
+        return true;
+    switch (e) {
+    case Edge::No: return false;
+    case Edge::Yes: return true;
+    case Edge::IfEmpty: return !resolveCurrent();
+    }
+    return true;
+}
+
+bool Table::eof() const
+{
+    return edge(m_eof);
+}
+
+bool Table::bof() const
+{
+    return edge(m_bof);
+}
+
+bool Table::passesFilter(qint64 rowId) const
+{
+    if (where().isEmpty())
+        return true;
+    QSqlQuery &query = prepared(u"SELECT 1"_s + fromWhere(u"rowid = ?"_s));
+    query.bindValue(bindFilter(query), rowId);
+    run(query, u"无法读取"_s);
+    const bool passes = query.next();
+    query.finish();
+    return passes;
 }
 
 void Table::first()
 {
     requireOpen();
     checkBrowseMode();
-    m_pos = m_rowIds.empty() ? -1 : 0;
-    m_eof = m_rowIds.empty();
-    m_bof = true;
+    if (m_stale) {
+        if (!m_atFirst) {
+            m_atFirst = true;
+            m_rowId = kUnknown;
+        }
+        m_eof = Edge::IfEmpty;
+    } else {
+        m_pos = m_rowIds.empty() ? -1 : 0;
+        m_eof = m_rowIds.empty() ? Edge::Yes : Edge::No;
+    }
+    m_bof = Edge::Yes;
 }
 
 void Table::last()
 {
     requireOpen();
     checkBrowseMode();
+    ensureRows();
     m_pos = static_cast<int>(m_rowIds.size()) - 1;
-    m_eof = m_bof = m_rowIds.empty();
+    m_eof = m_bof = m_rowIds.empty() ? Edge::Yes : Edge::No;
 }
 
 void Table::next()
 {
     requireOpen();
     checkBrowseMode();
+    ensureRows();
     if (m_pos + 1 < static_cast<int>(m_rowIds.size())) {
         ++m_pos;
-        m_eof = m_bof = false;
+        m_eof = m_bof = Edge::No;
     } else {
-        m_eof = true;
+        m_eof = Edge::Yes;
     }
 }
 
@@ -300,11 +409,12 @@ void Table::prior()
 {
     requireOpen();
     checkBrowseMode();
+    ensureRows();
     if (m_pos > 0) {
         --m_pos;
-        m_eof = m_bof = false;
+        m_eof = m_bof = Edge::No;
     } else {
-        m_bof = true;
+        m_bof = Edge::Yes;
     }
 }
 
@@ -312,21 +422,24 @@ void Table::moveBy(int rows)
 {
     requireOpen();
     checkBrowseMode();
-    if (m_rowIds.empty() || rows == 0)
+    if (rows == 0)
+        return;
+    ensureRows();
+    if (m_rowIds.empty())
         return;
     const qint64 target = static_cast<qint64>(m_pos) + rows;
     const qint64 lastPos = static_cast<qint64>(m_rowIds.size()) - 1;
     if (target > lastPos) {
         m_pos = static_cast<int>(lastPos);
-        m_eof = true;
-        m_bof = false;
+        m_eof = Edge::Yes;
+        m_bof = Edge::No;
     } else if (target < 0) {
         m_pos = 0;
-        m_bof = true;
-        m_eof = false;
+        m_bof = Edge::Yes;
+        m_eof = Edge::No;
     } else {
         m_pos = static_cast<int>(target);
-        m_eof = m_bof = false;
+        m_eof = m_bof = Edge::No;
     }
 }
 
@@ -334,28 +447,43 @@ void Table::setRecNo(int recNo)
 {
     requireOpen();
     checkBrowseMode();
+    ensureRows();
     if (recNo < 1 || recNo > static_cast<int>(m_rowIds.size()))
         fail(u"没有第 %1 行（共 %2 行）"_s.arg(recNo).arg(m_rowIds.size()));
     m_pos = recNo - 1;
-    m_eof = m_bof = false;
+    m_eof = m_bof = Edge::No;
 }
 
 int Table::recordCount() const
 {
     requireOpen();
-    return static_cast<int>(m_rowIds.size());
+    if (!m_stale)
+        return static_cast<int>(m_rowIds.size());
+    if (!m_count) {
+        QSqlQuery &query = prepared(u"SELECT count(*)"_s + fromWhere());
+        bindFilter(query);
+        run(query, u"无法读取"_s);
+        m_count = query.next() ? query.value(0).toInt() : 0;
+        query.finish();
+    }
+    return *m_count;
 }
 
 int Table::recNo() const
 {
     requireOpen();
+    if (m_stale) {
+        if (m_atFirst)
+            return resolveCurrent() ? 1 : 0;
+        ensureRows();
+    }
     return m_pos + 1;
 }
 
 qint64 Table::currentRowId() const
 {
     requireRow();
-    return m_rowIds[static_cast<size_t>(m_pos)];
+    return m_stale ? m_rowId : m_rowIds[static_cast<size_t>(m_pos)];
 }
 
 const std::vector<QVariant> &Table::currentRow() const
@@ -366,14 +494,13 @@ const std::vector<QVariant> &Table::currentRow() const
     QStringList names;
     for (const QString &c : m_columns)
         names << quoted(c);
-    QSqlQuery query(database(m_connection));
-    query.setForwardOnly(true);
-    query.prepare(u"SELECT %1 FROM %2 WHERE rowid = ?"_s.arg(names.join(u", "_s), quoted(m_table)));
-    query.addBindValue(rowId);
-    if (!query.exec())
-        fail(u"无法读取：%1"_s.arg(query.lastError().text()));
-    if (!query.next())
+    QSqlQuery &query = prepared(u"SELECT %1 FROM %2 WHERE rowid = ?"_s.arg(names.join(u", "_s), quoted(m_table)));
+    query.bindValue(0, rowId);
+    run(query, u"无法读取"_s);
+    if (!query.next()) {
+        query.finish();
         fail(u"当前行已不存在"_s);
+    }
     std::vector<QVariant> row;
     row.reserve(static_cast<size_t>(m_columns.size()));
     for (int i = 0; i < m_columns.size(); ++i)
@@ -422,31 +549,33 @@ bool Table::locate(const QString &name, qint64 value)
     requireOpen();
     checkBrowseMode();
     // In the order of the rows, so that the first match is the first row.
-    const QString sql = selectRowsSql(quoted(column(name)) + u" = ?"_s) + u" LIMIT 1"_s;
-
-    QSqlQuery query(database(m_connection));
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        fail(u"无法查找：%1"_s.arg(query.lastError().text()));
-    bindFilter(query);
-    query.addBindValue(value);
-    if (!query.exec())
-        fail(u"无法查找：%1"_s.arg(query.lastError().text()));
-    if (!query.next())
+    QSqlQuery &query =
+        prepared(u"SELECT rowid"_s + fromWhere(quoted(column(name)) + u" = ?"_s) + orderBy() + u" LIMIT 1"_s);
+    query.bindValue(bindFilter(query), value);
+    run(query, u"无法查找"_s);
+    if (!query.next()) {
+        query.finish();
         return false;
+    }
     const qint64 rowId = query.value(0).toLongLong();
     query.finish();
 
-    if (m_positionOf.isEmpty()) {
-        m_positionOf.reserve(static_cast<qsizetype>(m_rowIds.size()));
-        for (size_t i = 0; i < m_rowIds.size(); ++i)
-            m_positionOf.insert(m_rowIds[i], static_cast<int>(i));
+    if (m_stale) {
+        // Its position is looked up only when the cursor moves from it.
+        m_atFirst = false;
+        m_rowId = rowId;
+    } else {
+        if (m_positionOf.isEmpty()) {
+            m_positionOf.reserve(static_cast<qsizetype>(m_rowIds.size()));
+            for (size_t i = 0; i < m_rowIds.size(); ++i)
+                m_positionOf.insert(m_rowIds[i], static_cast<int>(i));
+        }
+        const auto found = m_positionOf.constFind(rowId);
+        if (found == m_positionOf.constEnd())
+            return false; // written after this cursor read its rows
+        m_pos = found.value();
     }
-    const auto found = m_positionOf.constFind(rowId);
-    if (found == m_positionOf.constEnd())
-        return false; // written after this cursor read its rows
-    m_pos = found.value();
-    m_eof = m_bof = false;
+    m_eof = m_bof = Edge::No;
     return true;
 }
 
@@ -486,13 +615,16 @@ void Table::post()
     m_state = State::Browse;
     m_buffer.clear();
 
-    QSqlQuery query(database(m_connection));
+    // The columns in table order, so that the same columns always make the
+    // same statement.
+    std::vector<int> written;
+    for (auto it = buffer.constBegin(); it != buffer.constEnd(); ++it)
+        written.push_back(it.key());
+    std::sort(written.begin(), written.end());
     QStringList names;
-    QVariantList values;
-    for (auto it = buffer.constBegin(); it != buffer.constEnd(); ++it) {
-        names << quoted(m_columns.at(it.key()));
-        values << it.value();
-    }
+    for (const int c : written)
+        names << quoted(m_columns.at(c));
+
     if (state == State::Insert) {
         QString sql;
         if (names.isEmpty()) {
@@ -504,28 +636,34 @@ void Table::post()
             sql = u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(quoted(m_table), names.join(u", "_s),
                                                            marks.join(u", "_s));
         }
-        query.prepare(sql);
-        for (const QVariant &v : std::as_const(values))
-            query.addBindValue(v);
-        if (!query.exec())
-            fail(u"无法添加行：%1"_s.arg(query.lastError().text()));
+        QSqlQuery &query = prepared(sql);
+        for (size_t i = 0; i < written.size(); ++i)
+            query.bindValue(static_cast<int>(i), buffer.value(written[i]));
+        run(query, u"无法添加行"_s);
         const qint64 rowId = query.lastInsertId().toLongLong();
         query.finish();
-        reload(rowId);
+        // The new row is current when it passes the filter, else the first.
+        markStale(passesFilter(rowId) ? rowId : -1);
         return;
     }
     if (names.isEmpty())
         return;
+    const qint64 rowId = currentRowId();
     QStringList sets;
     for (const QString &n : std::as_const(names))
         sets << n + u" = ?"_s;
-    query.prepare(u"UPDATE %1 SET %2 WHERE rowid = ?"_s.arg(quoted(m_table), sets.join(u", "_s)));
-    for (const QVariant &v : std::as_const(values))
-        query.addBindValue(v);
-    query.addBindValue(currentRowId());
-    if (!query.exec())
-        fail(u"无法保存第 %1 行：%2"_s.arg(recNo()).arg(query.lastError().text()));
+    QSqlQuery &query = prepared(u"UPDATE %1 SET %2 WHERE rowid = ?"_s.arg(quoted(m_table), sets.join(u", "_s)));
+    int position = 0;
+    for (const int c : written)
+        query.bindValue(position++, buffer.value(c));
+    query.bindValue(position, rowId);
+    run(query, u"无法保存第 %1 行"_s.arg(recNo()));
+    const int changed = query.numRowsAffected();
+    query.finish();
     m_cachedRowId = -1;
+    if (changed == 0)
+        fail(u"无法保存第 %1 行：这一行已不在题库中（题库可能被另一个正在运行的程序改写了），什么也没有保存"_s
+                 .arg(recNo()));
 }
 
 void Table::cancel()
@@ -543,18 +681,24 @@ void Table::remove()
         if (inserting)
             return;
     }
+    ensureRows();
     const qint64 rowId = currentRowId();
-    QSqlQuery query(database(m_connection));
-    query.prepare(u"DELETE FROM %1 WHERE rowid = ?"_s.arg(quoted(m_table)));
-    query.addBindValue(rowId);
-    if (!query.exec())
-        fail(u"无法删除第 %1 行：%2"_s.arg(recNo()).arg(query.lastError().text()));
+    QSqlQuery &query = prepared(u"DELETE FROM %1 WHERE rowid = ?"_s.arg(quoted(m_table)));
+    query.bindValue(0, rowId);
+    run(query, u"无法删除第 %1 行"_s.arg(recNo()));
+    const int changed = query.numRowsAffected();
+    query.finish();
+    if (changed == 0) {
+        const int row = recNo();
+        markStale();
+        fail(u"无法删除第 %1 行：这一行已不在题库中（题库可能被另一个正在运行的程序改写了）"_s.arg(row));
+    }
     m_rowIds.erase(m_rowIds.begin() + m_pos);
     m_positionOf.clear();
     m_cachedRowId = -1;
     if (m_pos >= static_cast<int>(m_rowIds.size()))
         m_pos = static_cast<int>(m_rowIds.size()) - 1;
-    m_eof = m_bof = m_rowIds.empty();
+    m_eof = m_bof = m_rowIds.empty() ? Edge::Yes : Edge::No;
 }
 
 void Table::checkBrowseMode()
@@ -572,7 +716,7 @@ void Table::requireOpen() const
 void Table::requireRow() const
 {
     requireOpen();
-    if (m_pos < 0 || m_rowIds.empty())
+    if (!resolveCurrent())
         fail(u"没有当前行（没有符合条件的行）"_s);
 }
 

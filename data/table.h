@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QSqlQuery;
@@ -19,6 +20,12 @@ namespace data {
 // Rows come in a defined order: the sort order when one is set, then the
 // columns of the index the table was opened with, then insertion order.
 // Column names are matched without regard to case.
+//
+// The cursor reads its rows when they are next needed, not when its filter or
+// sort order changes: switching a filter off and on again costs nothing until
+// the rows are read. What needs only the count, the first row or one located
+// row asks the database for just that; the list of row ids is read when the
+// cursor moves by position.
 class Table {
 public:
     explicit Table(const QString &tableName = QString());
@@ -52,8 +59,8 @@ public:
     void prior();
     void moveBy(int rows); // stops at the first or last row
     void setRecNo(int recNo); // from 1
-    bool eof() const { return m_eof; }
-    bool bof() const { return m_bof; }
+    bool eof() const;
+    bool bof() const;
     int recordCount() const;
     int recNo() const; // from 1; 0 when there is no row
 
@@ -69,6 +76,9 @@ public:
     void append();
     void edit();
     void setValue(const QString &column, const QVariant &value);
+    // Writes the row being edited or appended. A row that has gone from the
+    // table meanwhile (another program rewrote it) is an error, never a
+    // silent success.
     void post();
     void cancel();
     void remove(); // deletes the current row; the next one becomes current
@@ -79,14 +89,28 @@ public:
 
 private:
     enum class State { Browse, Edit, Insert };
+    // eof() and bof(): set, clear, or true exactly when there is no row.
+    enum class Edge { No, Yes, IfEmpty };
 
     void requireOpen() const;
     void requireRow() const;
     void checkBrowseMode();
-    void reload(qint64 keepRowId = -1);
-    QString selectRowsSql(const QString &extraCondition = QString()) const;
+    // Forget the rows read; the current row becomes the first one, or the
+    // row `keepRowId` when it is given.
+    void markStale(qint64 keepRowId = -1);
+    // Reads the row ids when they are stale.
+    void ensureRows() const;
+    // Finds the current row's id without reading every row id; false when the
+    // set is empty.
+    bool resolveCurrent() const;
+    bool edge(Edge e) const;
+    bool passesFilter(qint64 rowId) const;
+
+    QSqlQuery &prepared(const QString &sql) const;
+    void run(QSqlQuery &query, const QString &what) const;
+    QString fromWhere(const QString &extraCondition = QString()) const;
     QString orderBy() const;
-    void bindFilter(QSqlQuery &query) const;
+    int bindFilter(QSqlQuery &query) const; // returns the next position
     const std::vector<QVariant> &currentRow() const;
     qint64 currentRowId() const;
     QString where() const;
@@ -107,17 +131,25 @@ private:
     QString m_sortText;
     SortOrder m_sort;
 
-    std::vector<qint64> m_rowIds;
+    // The rows: the list of row ids with the current position, or, while the
+    // list is stale, only the current row (the first, or one by its id).
+    mutable bool m_stale = true;
+    mutable std::vector<qint64> m_rowIds;
+    mutable std::optional<int> m_count; // known before the list is read
     mutable QHash<qint64, int> m_positionOf; // built on the first locate
-    int m_pos = -1;
-    bool m_eof = true;
-    bool m_bof = true;
+    mutable int m_pos = -1;                  // in m_rowIds, when it is read
+    mutable bool m_atFirst = true;           // stale: the current row is the first
+    mutable qint64 m_rowId = -1;             // stale: the current row's id, -1 none
+    Edge m_eof = Edge::IfEmpty;
+    Edge m_bof = Edge::IfEmpty;
 
     State m_state = State::Browse;
     QHash<int, QVariant> m_buffer; // column position -> value being written
 
     mutable qint64 m_cachedRowId = -1;
     mutable std::vector<QVariant> m_cachedRow;
+    // Statements prepared once per cursor, by their text.
+    mutable QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
 };
 
 } // namespace data

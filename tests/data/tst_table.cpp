@@ -1,9 +1,9 @@
 #include "apperror.h"
 #include "connection.h"
 #include "paper.h"
-#include "programfolder.h"
 #include "systemini.h"
 #include "table.h"
+#include "programfolder.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -37,6 +37,8 @@ private slots:
     void typedReadersRefuseNullAndText();
     void missingOrDamagedBankIsAnError();
     void failedPaperLeavesOldPaper();
+    void staleCursorReadsRightRows();
+    void writesToVanishedRowAreErrors();
     void systemIni_data();
     void systemIni();
 
@@ -357,6 +359,102 @@ void TableTest::failedPaperLeavesOldPaper()
     QVERIFY(!note->isOpen());
     note->open();
     QCOMPARE(column(*note, u"subid"_s), (QList<qint64>{10, 20}));
+}
+
+void TableTest::staleCursorReadsRightRows()
+{
+    // A filter switched off and on is read again only when rows are needed;
+    // whatever comes next must see the rows of the filter in force.
+    auto subject = open(u"subject"_s, u"subId"_s);
+    subject->setFilter(u"sortId=1"_s);
+    subject->setFiltered(true);
+    subject->setFiltered(false);
+    subject->setFiltered(true);
+    QCOMPARE(subject->recordCount(), 3);
+    QCOMPARE(column(*subject, u"subid"_s), (QList<qint64>{10, 30, 50}));
+
+    subject->setFiltered(false);
+    subject->setFilter(u"sortId=2"_s);
+    subject->setFiltered(true);
+    QVERIFY(!subject->locate(u"subid"_s, 30)); // not in type 2
+    QVERIFY(subject->locate(u"subid"_s, 40));
+    QCOMPARE(subject->recNo(), 2);
+    subject->next();
+    QVERIFY(subject->eof());
+    subject->prior();
+    QCOMPARE(subject->asInt(u"subid"_s), 20);
+
+    // A new sort order keeps the located row current, in its new place.
+    subject->setFiltered(false);
+    QVERIFY(subject->locate(u"subid"_s, 30));
+    subject->setSort(u"errorTimes DESC"_s); // 20, 10, 30, 50, 40
+    QCOMPARE(subject->asInt(u"subid"_s), 30);
+    QCOMPARE(subject->recNo(), 3);
+    subject->next();
+    QCOMPARE(subject->asInt(u"subid"_s), 50);
+    subject->first();
+    subject->moveBy(4);
+    QCOMPARE(subject->asInt(u"subid"_s), 40);
+
+    // Appending, posting and removing on a cursor whose filter changed
+    // since it last read its rows.
+    auto note = open(u"note"_s);
+    note->setSort(u"noteId"_s);
+    for (const qint64 subid : {10, 20, 30, 40}) {
+        note->append();
+        note->setValue(u"subid"_s, subid);
+    }
+    note->post();
+    QCOMPARE(note->asInt(u"subid"_s), 40); // the row just written is current
+    note->setFilter(u"subid>=20"_s);
+    note->setFiltered(true);
+    note->append();
+    note->setValue(u"subid"_s, 5); // outside the filter: the first row is current
+    note->post();
+    QCOMPARE(note->asInt(u"subid"_s), 20);
+    QVERIFY(note->locate(u"subid"_s, 30));
+    note->remove();
+    QCOMPARE(note->asInt(u"subid"_s), 40);
+    note->setFiltered(false);
+    note->setFiltered(true);
+    QCOMPARE(column(*note, u"subid"_s), (QList<qint64>{20, 40}));
+    note->setFiltered(false);
+    QCOMPARE(column(*note, u"subid"_s), (QList<qint64>{10, 20, 40, 5}));
+}
+
+void TableTest::writesToVanishedRowAreErrors()
+{
+    // Another program replaced the paper under this cursor: the answer
+    // must not be reported as stored.
+    auto note = open(u"note"_s);
+    note->setSort(u"noteId"_s);
+    for (const qint64 subid : {10, 20}) {
+        note->append();
+        note->setValue(u"subid"_s, subid);
+    }
+    note->post();
+    note->setRecNo(1);
+    QCOMPARE(note->asInt(u"subid"_s), 10);
+    {
+        QSqlQuery q(data::database(connection()));
+        QVERIFY(q.exec(u"DELETE FROM note"_s));
+        QVERIFY(q.exec(u"INSERT INTO note (subid) VALUES (30), (40)"_s));
+    }
+    note->edit();
+    note->setValue(u"optionid"_s, 2);
+    note->setValue(u"isright"_s, 1);
+    try {
+        note->post();
+        QFAIL("an answer to a row that has gone was reported as stored");
+    } catch (const AppError &e) {
+        QVERIFY2(e.text().contains(u"不在题库中"_s), qPrintable(e.text()));
+    }
+    QVERIFY_THROWS_EXCEPTION(AppError, note->remove());
+    // Read afresh, the cursor shows what is there; nothing was written.
+    note->close();
+    note->open();
+    QCOMPARE(column(*note, u"subid"_s), (QList<qint64>{30, 40}));
+    QCOMPARE(column(*note, u"isright"_s), (QList<qint64>{0, 0}));
 }
 
 void TableTest::systemIni_data()
