@@ -105,6 +105,14 @@ QSqlDatabase database(const QString &connection)
             QSqlDatabase::removeDatabase(name);
             throw AppError(u"题库文件 %1 已损坏或不是题库：%2"_s.arg(file, why));
         }
+        if (!readOnly && info.isWritable()) {
+            // A write-ahead journal with full synchronisation: each answer is
+            // on disk when it is stored, at one sync per write, and survives
+            // the program being killed or the power failing.
+            QSqlQuery pragma(db);
+            pragma.exec(u"PRAGMA journal_mode=WAL"_s);
+            pragma.exec(u"PRAGMA synchronous=FULL"_s);
+        }
     }
     connections.insert(connection, name);
     return QSqlDatabase::database(name, false);

@@ -34,7 +34,9 @@ void createSchema(QSqlDatabase &db)
         " stid INTEGER NOT NULL,"
         " errorTimes INTEGER NOT NULL DEFAULT 0)",
         "CREATE UNIQUE INDEX subId ON subject (subid)",
-        "CREATE INDEX subject_sortId_typeId ON subject (sortId, typeId)",
+        // Covers the questions of one type and kind in the order of their
+        // numbers: drawing a paper reads them from the index alone.
+        "CREATE INDEX subject_sortId_typeId_subid ON subject (sortId, typeId, subid)",
         "CREATE INDEX subject_stid ON subject (stid)",
         "CREATE INDEX subject_errorTimes ON subject (errorTimes)",
         "CREATE TABLE options ("
