@@ -1,6 +1,6 @@
 #include "apperror.h"
 #include "filter.h"
-#include "testsupport.h"
+#include "banksupport.h"
 
 #include <QTest>
 

@@ -3,8 +3,7 @@
 #include "paper.h"
 #include "systemini.h"
 #include "table.h"
-#include "programfolder.h"
-#include "testsupport.h"
+#include "banksupport.h"
 
 #include <QFile>
 #include <QSqlDatabase>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "testsupport.h"
+#include "banksupport.h"
 
 #include <QString>
 #include <vector>

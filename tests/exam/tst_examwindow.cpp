@@ -1,6 +1,7 @@
 #include "answersheet.h"
 #include "connection.h"
 #include "examfixture.h"
+#include "testsupport.h"
 #include "paper.h"
 #include "roster.h"
 #include "startup.h"

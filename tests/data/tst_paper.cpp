@@ -3,11 +3,11 @@
 #include "examfixture.h"
 #include "paper.h"
 #include "paperdraw.h"
-#include "programfolder.h"
 #include "tado.h"
 
 #include <QFile>
 #include <QSet>
+#include <QSqlQuery>
 #include <QTest>
 #include <memory>
 
@@ -256,16 +256,17 @@ void PaperTest::goldenPapers_data()
     QTest::addColumn<QString>("bankFile");
     QTest::addColumn<int>("classIndex");
     QTest::addColumn<QString>("subjectSort"); // left by a browser or a study set
+    QTest::addColumn<bool>("oldIndex");       // a bank made before the covering index
     QTest::addColumn<QString>("expected");
     const QString source = qEnvironmentVariable("EXAM_SOURCE_DIR");
-    QTest::newRow("bundled bank, C1") << source + u"/bank/bank.json"_s << 0 << QString()
-        << QString(
-            u"11, 10, 38, 30, 27, 9, 37, 23, 5, 35, 21, 15, 111, 109, 98, 110, 103, 93, 107, 99, 95, 106, "
-            u"165, 153, 161, 147, 157, 162, 164, 148, 194, 197, 196, 206, 231, 233, 229, 228, 256, 259, 56, "
-            u"45, 51, 59, 58, 46, 81, 86, 82, 55, 52, 54, 68, 60, 64, 65, 77, 70, 132, 140, 120, 123, 135, "
-            u"137, 119, 126, 130, 136, 139, 115, 145, 143, 125, 176, 169, 171, 173, 172, 193, 182, 192, 179, "
-            u"177, 178, 181, 218, 208, 217, 219, 211, 220, 240, 248, 239, 237, 247, 236, 267, 263, 264"_s);
-    QTest::newRow("bundled bank, A1") << source + u"/bank/bank.json"_s << 2 << QString()
+    const QString bundledC1 =
+        u"11, 10, 38, 30, 27, 9, 37, 23, 5, 35, 21, 15, 111, 109, 98, 110, 103, 93, 107, 99, 95, 106, "
+        u"165, 153, 161, 147, 157, 162, 164, 148, 194, 197, 196, 206, 231, 233, 229, 228, 256, 259, 56, "
+        u"45, 51, 59, 58, 46, 81, 86, 82, 55, 52, 54, 68, 60, 64, 65, 77, 70, 132, 140, 120, 123, 135, "
+        u"137, 119, 126, 130, 136, 139, 115, 145, 143, 125, 176, 169, 171, 173, 172, 193, 182, 192, 179, "
+        u"177, 178, 181, 218, 208, 217, 219, 211, 220, 240, 248, 239, 237, 247, 236, 267, 263, 264"_s;
+    QTest::newRow("bundled bank, C1") << source + u"/bank/bank.json"_s << 0 << QString() << false << bundledC1;
+    QTest::newRow("bundled bank, A1") << source + u"/bank/bank.json"_s << 2 << QString() << false
         << QString(
             u"11, 10, 38, 30, 27, 9, 37, 23, 5, 35, 91, 96, 103, 109, 114, 98, 111, 110, 157, 149, 153, 161, "
             u"154, 151, 202, 206, 198, 203, 232, 224, 229, 233, 258, 252, 306, 310, 308, 319, 315, 317, 65, "
@@ -273,14 +274,16 @@ void PaperTest::goldenPapers_data()
             u"118, 138, 139, 134, 132, 189, 171, 174, 184, 186, 170, 177, 180, 185, 219, 211, 207, 218, 214, "
             u"220, 250, 236, 249, 240, 241, 237, 262, 263, 271, 323, 331, 338, 327, 329, 324, 328, 334, 321"_s);
     QTest::newRow("bundled bank, C1, after the error-prone browser")
-        << source + u"/bank/bank.json"_s << 0 << u"errorTimes DESC"_s
+        << source + u"/bank/bank.json"_s << 0 << u"errorTimes DESC"_s << false
         << QString(
             u"3, 33, 31, 6, 37, 17, 25, 24, 4, 8, 5, 7, 110, 101, 107, 89, 104, 97, 99, 91, 92, 103, 151, "
             u"150, 165, 164, 166, 155, 154, 162, 203, 198, 201, 194, 225, 231, 226, 223, 255, 256, 39, 78, "
             u"40, 85, 43, 46, 82, 68, 61, 53, 60, 83, 64, 54, 55, 45, 71, 51, 122, 124, 138, 132, 135, 115, "
             u"120, 127, 125, 126, 128, 133, 134, 144, 119, 190, 176, 184, 182, 179, 187, 167, 169, 168, 173, "
             u"186, 180, 208, 222, 213, 209, 211, 218, 246, 241, 236, 238, 242, 248, 264, 263, 271"_s);
-    QTest::newRow("real bank, C1") << source + u"/../shared/data/realbank.json"_s << 0 << QString()
+    QTest::newRow("bundled bank, C1, made before the covering index")
+        << source + u"/bank/bank.json"_s << 0 << QString() << true << bundledC1;
+    QTest::newRow("real bank, C1") << source + u"/../shared/data/realbank.json"_s << 0 << QString() << false
         << QString(
             u"10133, 10120, 310104, 110353, 111680, 10876, 111688, 310368, 111339, 10667, 10894, 310315, "
             u"10488, 10962, 111053, 211302, 310427, 11097, 111932, 11577, 11507, 140334, 140006, 40117, 40233, "
@@ -297,10 +300,17 @@ void PaperTest::goldenPapers()
     QFETCH(QString, bankFile);
     QFETCH(int, classIndex);
     QFETCH(QString, subjectSort);
+    QFETCH(bool, oldIndex);
     QFETCH(QString, expected);
     if (!QFile::exists(bankFile))
         QSKIP("the real question bank (../shared/data/realbank.json) is not present here");
     m_folder->writeBank(qbank::readBankFile(bankFile));
+    if (oldIndex) {
+        const QString connection = data::buildConnectionString(m_folder->path());
+        QSqlQuery q(data::database(connection));
+        QVERIFY(q.exec(u"DROP INDEX subject_sortId_typeId_subid"_s));
+        QVERIFY(q.exec(u"CREATE INDEX subject_sortId_typeId ON subject (sortId, typeId)"_s));
+    }
     m_ado = std::make_unique<Tado>();
     m_ado->FormCreate(m_folder->path());
     if (!subjectSort.isEmpty())
