@@ -2,6 +2,7 @@
 
 #include "connection.h"
 #include "fonts.h"
+#include "ranking.h"
 #include "widgets.h"
 
 #include <QLabel>
@@ -21,20 +22,11 @@ Tycst::Tycst(QWidget *parent) : QuestionBrowser(parent, -8)
 void Tycst::FormCreate()
 {
     // The threshold is the errorTimes of the 200th most-missed question (of
-    // the last one in a smaller bank). The order among equal counts does not
-    // change it, so it is read in the order of the errorTimes index alone,
-    // which is far quicker on a large bank than ordering every question.
-    data::Table ranking(u"subject"_s);
-    ranking.setConnectionString(data::connectionString());
-    ranking.setSort(u"errorTimes DESC"_s);
-    ranking.open();
-    if (ranking.recordCount() > 0) {
-        ranking.first();
-        ranking.moveBy(kNominalSize - 1);
-        m_subject.setFilter(u"errorTimes>=%1"_s.arg(ranking.asInt(u"errorTimes"_s)));
+    // the last one in a smaller bank).
+    if (const auto threshold = data::errorTimesAtRank(data::connectionString(), kNominalSize)) {
+        m_subject.setFilter(u"errorTimes>=%1"_s.arg(*threshold));
         m_subject.setFiltered(true);
     }
-    ranking.close();
 
     // Every question reaching it, ties included, most-missed first.
     m_subject.setSort(u"errorTimes DESC"_s);
