@@ -8,7 +8,6 @@
 //                           and 100,000 questions, and the real public bank
 //                           when ../shared/data/realbank.json is there
 //   bench_browse N [N ...]  generated banks of N questions only
-#include "bank.h"
 #include "benchsupport.h"
 #include "connection.h"
 #include "roster.h"
@@ -75,18 +74,33 @@ int countTypesDirectly(QSqlDatabase &db)
     return listed;
 }
 
-// The set of one type in plain SQL, and its first question.
-QList<qint64> openTypeDirectly(QSqlDatabase &db, qint64 sortId)
+// Opening the set of one type in plain SQL: its size and its first question.
+int openTypeDirectly(QSqlDatabase &db, qint64 sortId)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(u"SELECT count(*) FROM subject WHERE sortId = ?"_s);
+    q.addBindValue(sortId);
+    q.exec();
+    q.next();
+    const int count = q.value(0).toInt();
+    q.prepare(u"SELECT rowid FROM subject WHERE sortId = ? ORDER BY subid LIMIT 1"_s);
+    q.addBindValue(sortId);
+    q.exec();
+    if (q.next())
+        showDirectly(db, q.value(0).toLongLong());
+    return count;
+}
+
+// The set of one type, every row id in order (to step through it).
+QList<qint64> typeSetDirectly(QSqlDatabase &db, qint64 sortId)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     q.prepare(u"SELECT rowid FROM subject WHERE sortId = ? ORDER BY subid"_s);
     q.addBindValue(sortId);
     q.exec();
-    const QList<qint64> ids = rowids(q);
-    if (!ids.isEmpty())
-        showDirectly(db, ids.first());
-    return ids;
+    return rowids(q);
 }
 
 // The error-prone set in plain SQL: the 200th count, the questions reaching
@@ -130,9 +144,8 @@ void step(QuestionBrowser *browser)
     browser->repaint();
 }
 
-void run(const QString &label, bench::BenchFolder &folder)
+void run(const QString &, const bench::BankFolder &folder)
 {
-    std::printf("\n== %s\n", label.toUtf8().constData());
     auto *ado = new Tado;
     app::roster().put(app::Slot::ado, ado);
     ado->FormCreate(folder.path());
@@ -142,7 +155,8 @@ void run(const QString &label, bench::BenchFolder &folder)
     int types = 0;
     const double floorSelection = bench::medianMicros(15, [&] { types = countTypesDirectly(db); });
     const double selection = bench::medianMicros(15, [] { shown(app::build<Tlxxc>()); });
-    bench::report(u"open the browse selection (%1 types counted)"_s.arg(types), selection, floorSelection);
+    bench::report(u"open the browse selection"_s, selection, floorSelection);
+    bench::note(u"(%1 types counted)"_s.arg(types));
 
     // The browser of the type with the most questions.
     Tlxxc *lxxc = app::build<Tlxxc>();
@@ -158,18 +172,18 @@ void run(const QString &label, bench::BenchFolder &folder)
     }
     lxxc->rgp->setItemIndex(largest);
     const qint64 sortId = lxxc->typeTable().at(static_cast<size_t>(largest));
-    QList<qint64> typeSet;
-    const double floorType = bench::medianMicros(15, [&] { typeSet = openTypeDirectly(db, sortId); });
+    int typeSize = 0;
+    const double floorType = bench::medianMicros(15, [&] { typeSize = openTypeDirectly(db, sortId); });
     const double type = bench::medianMicros(15, [&] {
         lxxc->Button1->click();
         app::roster().get<Tllst>()->repaint();
     });
-    bench::report(u"open the browser of one type (%1 questions)"_s.arg(typeSet.size()), type, floorType);
+    bench::report(u"open the browser of one type"_s, type, floorType);
+    bench::note(u"(%1 questions, the largest type)"_s.arg(typeSize));
+    const QList<qint64> typeSet = typeSetDirectly(db, sortId);
 
-    if (typeSet.isEmpty() || errorsEmpty(db)) {
-        app::roster().clear();
+    if (typeSet.isEmpty() || errorsEmpty(db))
         return;
-    }
     Tllst *llst = app::roster().get<Tllst>();
     int n = 0;
     const double floorTypeStep = bench::medianMicros(200, [&] {
@@ -177,12 +191,13 @@ void run(const QString &label, bench::BenchFolder &folder)
         showDirectly(db, typeSet[n]);
     });
     const double typeStep = bench::medianMicros(200, [&] { step(llst); });
-    bench::report(u"  next question in it"_s, typeStep, floorTypeStep);
+    bench::report(u"  next question in the browser of one type"_s, typeStep, floorTypeStep);
 
     QList<qint64> errorSet;
     const double floorErrors = bench::medianMicros(15, [&] { errorSet = openErrorProneDirectly(db); });
     const double errors = bench::medianMicros(15, [] { shown(app::build<Tycst>()); });
-    bench::report(u"open the error-prone browser (%1 questions)"_s.arg(errorSet.size()), errors, floorErrors);
+    bench::report(u"open the error-prone browser"_s, errors, floorErrors);
+    bench::note(u"(%1 questions)"_s.arg(errorSet.size()));
 
     Tycst *ycst = app::roster().get<Tycst>();
     n = 0;
@@ -191,9 +206,7 @@ void run(const QString &label, bench::BenchFolder &folder)
         showDirectly(db, errorSet[n]);
     });
     const double errorStep = bench::medianMicros(200, [&] { step(ycst); });
-    bench::report(u"  next question in it"_s, errorStep, floorErrorStep);
-
-    app::roster().clear();
+    bench::report(u"  next question in the error-prone browser"_s, errorStep, floorErrorStep);
 }
 
 } // namespace
