@@ -105,6 +105,7 @@ QSqlDatabase database(const QString &connection)
             QSqlDatabase::removeDatabase(name);
             throw AppError(u"题库文件 %1 已损坏或不是题库：%2"_s.arg(file, why));
         }
+        probe.finish();
         if (!readOnly && info.isWritable()) {
             // A write-ahead journal with full synchronisation: each answer is
             // on disk when it is stored, at one sync per write, and survives

@@ -1,0 +1,54 @@
+#include "connection.h"
+#include "examfixture.h"
+#include "paper.h"
+#include "table.h"
+#include "testsupport.h"
+
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// What a pupil has answered is in the bank the moment it shows on the sheet.
+class DurabilityTest : public QObject {
+    Q_OBJECT
+private slots:
+    void answerSurvivesKill();
+};
+
+void DurabilityTest::answerSurvivesKill()
+{
+    testing::ProgramFolder folder;
+    folder.writeBank(testing::bankOf({{1, {3, 0, 0, 0, 0}, 4, 4}}));
+    const QString connection = data::buildConnectionString(folder.path());
+    {
+        data::Table note(u"note"_s);
+        note.setConnectionString(connection);
+        data::writePaper(note, [&] {
+            for (const qint64 subid : {1000, 1001, 1500}) {
+                note.append();
+                note.setValue(u"subid"_s, subid);
+            }
+        });
+    }
+    data::closeAllConnections();
+
+    QProcess exam;
+    exam.start(QStringLiteral(ANSWER_THEN_DIE_EXE), {folder.path()});
+    QVERIFY(exam.waitForFinished(60000));
+    QCOMPARE(exam.exitStatus(), QProcess::CrashExit); // killed, as intended
+
+    QSqlQuery q(data::database(connection));
+    QVERIFY(q.exec(u"SELECT subid, optionid, isright FROM note ORDER BY noteId"_s));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toLongLong(), 1000);
+    QCOMPARE(q.value(1).toLongLong(), 1); // "√": the first option
+    QCOMPARE(q.value(2).toLongLong(), 1); // question 1000 is true
+    QVERIFY(q.next());
+    QCOMPARE(q.value(1).toLongLong(), 0); // not reached
+}
+
+EXAM_TEST(DurabilityTest)
+#include "tst_durability.moc"
