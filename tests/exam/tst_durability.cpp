@@ -4,6 +4,7 @@
 #include "table.h"
 #include "testsupport.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -39,6 +40,8 @@ void DurabilityTest::answerSurvivesKill()
     exam.start(QStringLiteral(ANSWER_THEN_DIE_EXE), {folder.path()});
     QVERIFY(exam.waitForFinished(60000));
     QCOMPARE(exam.exitStatus(), QProcess::CrashExit); // killed, as intended
+    // The answer went through the write-ahead journal (one sync per answer).
+    QVERIFY(QFile::exists(folder.file(u"data.db-wal"_s)));
 
     QSqlQuery q(data::database(connection));
     QVERIFY(q.exec(u"SELECT subid, optionid, isright FROM note ORDER BY noteId"_s));
