@@ -109,8 +109,13 @@ bool renewCopy(const QString &shipped, const QString &folder)
     // Noted before reading: should the school replace the bank meanwhile,
     // the next start sees a difference and copies again.
     const QByteArray note = sourceNote(QFileInfo(shipped));
-    if (QFileInfo::exists(copy) && readSmallFile(notePath) == note)
+    // A copy the user can no longer read and write holds nothing worth
+    // keeping but a paper: it is made again too.
+    const bool usable = ::access(QFile::encodeName(copy).constData(), R_OK | W_OK) == 0;
+    if (usable && readSmallFile(notePath) == note)
         return false;
+    if (!usable)
+        QFile::remove(copy); // the new one could not take its place
 
     QFile in(shipped);
     if (!in.open(QIODevice::ReadOnly))

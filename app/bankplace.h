@@ -24,7 +24,7 @@ void setUserDataFolder(const QString &folder);
 // the file). Otherwise the program works on its own copy in the user's data
 // folder, made from the shipped data.db at the first start and made again
 // whenever the shipped file's size or modification time differ from those
-// noted beside the copy. Pictures, help pages and system.ini are always read
+// noted beside the copy, or the copy can no longer be read and written. Pictures, help pages and system.ini are always read
 // from the program folder.
 class BankPlace {
 public:

@@ -204,6 +204,11 @@ void BankPlaceTest::readOnlyFolderGetsACopy()
     QCOMPARE(paperOf(userFolder() + u"data.db"_s), QList<qint64>{11});
     QCOMPARE(QDir(userFolder()).entryList(QDir::Files | QDir::Hidden),
              (QStringList{u"data.db"_s, u"data.db.source"_s}));
+
+    // A copy the pupil can no longer read is made again.
+    setMode(userFolder() + u"data.db"_s, {});
+    RUN_AS_PUPIL(third, args);
+    QCOMPARE(third->lines.value(u"paper"_s), u"11"_s);
 }
 
 void BankPlaceTest::changedShippedBankRenewsTheCopy()
