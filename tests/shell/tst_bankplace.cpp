@@ -94,6 +94,8 @@ ProbeResult parseProbe(QProcess &process)
 class BankPlaceTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -117,7 +119,21 @@ private:
     std::unique_ptr<testing::ProgramFolder> m_folder;
     testing::TestMessages *m_messages = nullptr;
     std::unique_ptr<QTemporaryDir> m_home;
+    QTemporaryDir m_tools;
+    QString m_probe; // a copy the pupil's account can run, wherever the build is
 };
+
+void BankPlaceTest::initTestCase()
+{
+    m_probe = m_tools.filePath(u"bankprobe"_s);
+    QVERIFY(QFile::copy(QStringLiteral(BANKPROBE_EXE), m_probe));
+    setMode(m_tools.path(), kReadOnlyFolder);
+}
+
+void BankPlaceTest::cleanupTestCase()
+{
+    setMode(m_tools.path(), kOpenFolder);
+}
 
 void BankPlaceTest::init()
 {
@@ -144,11 +160,11 @@ std::unique_ptr<QProcess> BankPlaceTest::startProbe(const QStringList &args, boo
 {
     auto process = std::make_unique<QProcess>();
     if (asPupil && ::geteuid() == 0)
-        process->start(u"setpriv"_s, QStringList{u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s,
-                                                 QStringLiteral(BANKPROBE_EXE)} +
-                                         args);
+        process->start(u"setpriv"_s,
+                       QStringList{u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, m_probe} +
+                           args);
     else
-        process->start(QStringLiteral(BANKPROBE_EXE), args);
+        process->start(m_probe, args);
     process->waitForStarted();
     return process;
 }
@@ -173,8 +189,8 @@ void BankPlaceTest::makeProgramFolderReadOnly()
 #define RUN_AS_PUPIL(result, args)                                                                           \
     const std::optional<ProbeResult> result = runProbe(args);                                                \
     if (!result)                                                                                             \
-        QSKIP("bankprobe cannot run as a user who cannot write the program folder (needs setpriv "           \
-              "and a build folder user 65534 can read)");
+        QSKIP("bankprobe cannot run as a user who cannot write the program folder (as root it needs "        \
+              "setpriv and a temporary folder user 65534 can read)");
 
 void BankPlaceTest::writableFolderKeepsTheBankInPlace()
 {
