@@ -638,14 +638,15 @@ void QbankToolsTest::versionAndStandardStreams()
 
     const QString db = importSmallBank();
     const QByteArray json = qbank::exportJson(qbank::readRawDatabase(db));
-    QCOMPARE(runQbank({u"export"_s, db, u"-o"_s, u"-"_s}, &out), 0);
+    QString errors;
+    QCOMPARE(runQbank({u"export"_s, db, u"-o"_s, u"-"_s}, &out, &errors), 0);
     QCOMPARE(out, json);
+    QCOMPARE(errors, QString()); // nothing but the JSON, not even a warning
 
     // import reads "-" from standard input: the same bank as from a file.
     const QString fromStdin = m_folder->file(u"stdin.db"_s);
     QCOMPARE(runQbank({u"import"_s, u"-"_s, u"-o"_s, fromStdin}, nullptr, nullptr, json), 0);
     QCOMPARE(Sql(fromStdin).dump(), Sql(db).dump());
-    QString errors;
     QCOMPARE(runQbank({u"import"_s, u"-"_s, u"-o"_s, m_folder->file(u"broken.db"_s)}, nullptr, &errors, "{\n"), 2);
     QVERIFY2(errors.contains(u"标准输入"_s) && errors.contains(u"第 2 行"_s), qPrintable(errors));
     QVERIFY(!QFile::exists(m_folder->file(u"broken.db"_s)));

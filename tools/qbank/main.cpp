@@ -20,6 +20,7 @@
 #include <QTemporaryFile>
 #include <cstdio>
 #include <optional>
+#include <tuple>
 #include <variant>
 
 using namespace Qt::StringLiterals;
@@ -140,8 +141,11 @@ std::variant<Arguments, int> parseArguments(const QString &command, const QStrin
         return kDone;
     }
     Arguments parsed;
-    for (const auto &[option, value] :
-         {std::pair{&outputOption, &parsed.output}, std::pair{&picturesOption, &parsed.pictures}}) {
+    for (const auto &[option, value, taken] :
+         {std::tuple{&outputOption, &parsed.output, takesOutput},
+          std::tuple{&picturesOption, &parsed.pictures, takesPictures}}) {
+        if (!taken)
+            continue;
         const QStringList values = parser.values(*option);
         if (values.size() > 1)
             return usageError(command, u"选项“%1”只能给一次"_s.arg(option->names().constFirst()), help);
