@@ -16,10 +16,22 @@ public:
 
 // The application object: gives each key press to the key preview of the
 // window it goes to, once, before the focused control gets it.
+//
+// Its name is the title, as the window system shows it (X11 task bars
+// label a program's windows with the class Qt takes from it); its desktop
+// file name "qinglan-exam" lets the desktop find the menu entry and icon.
 class Application : public QApplication {
 public:
     Application(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
 };
+
+// The program's version, from the build.
+QString version();
+
+// Loads Qt's own Chinese translation from the system's Qt translations
+// folder, so that the standard dialogs' buttons read 是, 否 and 确定. Without
+// it the program goes on with Qt's English texts; returns whether it loaded.
+bool installQtTranslation();
 
 } // namespace app

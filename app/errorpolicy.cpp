@@ -1,5 +1,7 @@
 #include "errorpolicy.h"
 
+#include "logging.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -61,6 +63,8 @@ void setMessages(std::unique_ptr<Messages> messages)
 void reportError(const QString &text) noexcept
 {
     try {
+        // The box goes away; the log stays for whoever looks afterwards.
+        qCWarning(lcUi).noquote() << text;
         messages().error(text);
     } catch (...) {
         // The error box itself failed: there is nowhere left to report to.

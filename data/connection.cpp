@@ -1,6 +1,8 @@
 #include "connection.h"
 
 #include "apperror.h"
+#include "dbmessages.h"
+#include "logging.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -78,9 +80,10 @@ QSqlDatabase database(const QString &connection)
     // SQLite would silently create an empty database for a missing file.
     const QFileInfo info(file);
     if (!info.exists())
-        throw AppError(u"找不到题库文件：%1"_s.arg(file));
+        throw AppError(u"找不到题库文件：%1。请学校管理员把题库放回原处，或者重新安装程序。"_s.arg(file));
     if (!info.isFile() || !info.isReadable())
-        throw AppError(u"无法读取题库文件：%1"_s.arg(file));
+        throw AppError(u"无法读取题库文件：%1（它不是文件，或者本账户没有读取权限）。请学校管理员检查文件的权限。"_s.arg(file));
+    qCDebug(lcData).noquote() << u"opening"_s << file;
 
     const QString name = u"bank-%1"_s.arg(connections.size() + 1);
     {
@@ -89,21 +92,21 @@ QSqlDatabase database(const QString &connection)
         if (readOnly)
             db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
         if (!db.open()) {
-            const QString why = db.lastError().text();
+            const QString why = dbMessage(u"无法打开题库"_s, file, db.lastError());
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
-            throw AppError(u"无法打开题库文件 %1：%2"_s.arg(file, why));
+            throw AppError(why);
         }
         // A damaged file or one that is not SQLite opens without complaint;
         // the first read tells.
         QSqlQuery probe(db);
         if (!probe.exec(u"SELECT count(*) FROM sqlite_master"_s)) {
-            const QString why = probe.lastError().text();
+            const QString why = dbMessage(u"无法读取题库"_s, file, probe.lastError());
             probe = QSqlQuery();
             db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
-            throw AppError(u"题库文件 %1 已损坏或不是题库：%2"_s.arg(file, why));
+            throw AppError(why);
         }
         probe.finish();
         if (!readOnly && info.isWritable()) {
@@ -137,7 +140,7 @@ Transaction::Transaction(const QString &connection)
 {
     QSqlDatabase db = database(connection);
     if (!db.transaction())
-        throw AppError(u"无法开始写入题库：%1"_s.arg(db.lastError().text()));
+        throw AppError(dbMessage(u"无法开始写入题库"_s, databaseFile(connection), db.lastError()));
 }
 
 Transaction::~Transaction()
@@ -156,7 +159,7 @@ void Transaction::commit()
 {
     QSqlDatabase db = database(m_connection);
     if (!db.commit())
-        throw AppError(u"写入题库失败：%1"_s.arg(db.lastError().text()));
+        throw AppError(dbMessage(u"写入题库失败"_s, databaseFile(m_connection), db.lastError()));
     m_done = true;
 }
 

@@ -9,9 +9,9 @@ Tado::Tado(QObject *parent) : QObject(parent)
     setObjectName(u"ado"_s);
 }
 
-void Tado::FormCreate(const QString &programFolder)
+void Tado::FormCreate(const QString &bankFolder)
 {
-    data::setConnectionString(data::buildConnectionString(programFolder));
+    data::setConnectionString(data::buildConnectionString(bankFolder));
     const QString &connection = data::connectionString();
     subject.setConnectionString(connection);
     subject.setIndexName(u"subId"_s);

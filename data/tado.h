@@ -11,10 +11,11 @@ class Tado : public QObject {
 public:
     explicit Tado(QObject *parent = nullptr);
 
-    // Builds the program-wide connection string for the question bank in
-    // the program folder and opens subject (by its index subId), sort
-    // (sorted by sortId) and options.
-    void FormCreate(const QString &programFolder);
+    // Builds the program-wide connection string for the question bank
+    // data.db in the folder (the program folder, or the pupil's own copy
+    // when the program folder cannot be written) and opens subject (by its
+    // index subId), sort (sorted by sortId) and options.
+    void FormCreate(const QString &bankFolder);
 
     data::Table subject{QStringLiteral("subject")};
     data::Table sort{QStringLiteral("sort")};

@@ -2,6 +2,8 @@
 #include "bank.h"
 #include "bankcheck.h"
 #include "bankexport.h"
+#include "bankfiles.h"
+#include "bankplace.h"
 #include "bankstats.h"
 #include "connection.h"
 #include "paperdraw.h"
@@ -80,6 +82,12 @@ public:
             return true;
         qWarning("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
         return false;
+    }
+
+    qint64 count(const QString &table)
+    {
+        QSqlQuery query(QSqlDatabase::database(m_name, false));
+        return query.exec(u"SELECT count(*) FROM %1"_s.arg(table)) && query.next() ? query.value(0).toLongLong() : -1;
     }
 
     // Every table's definition and rows in insertion order, each value with
@@ -203,13 +211,16 @@ private slots:
     void commandLine();
     void helpOnEveryCommand_data();
     void helpOnEveryCommand();
+    void versionAndStandardStreams();
+    void importKeepsOffARunningProgram();
     void bundledBankDrawsPaperForEveryClass();
     void realBankImportsChecksAndCounts();
     void realBankDrawsPaperForEveryClass();
     void realBankPicturesShowOrNot();
 
 private:
-    int runQbank(const QStringList &args, QByteArray *out = nullptr, QString *errors = nullptr);
+    int runQbank(const QStringList &args, QByteArray *out = nullptr, QString *errors = nullptr,
+                 const QByteArray &input = QByteArray());
     QString importSmallBank();
     void verifyPapers(const qbank::Bank &bank);
 
@@ -227,10 +238,12 @@ void QbankToolsTest::cleanup()
     m_folder.reset();
 }
 
-int QbankToolsTest::runQbank(const QStringList &args, QByteArray *out, QString *errors)
+int QbankToolsTest::runQbank(const QStringList &args, QByteArray *out, QString *errors, const QByteArray &input)
 {
     QProcess process;
     process.start(QStringLiteral(QBANK_EXE), args);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(120000))
         return -1;
     if (out)
@@ -563,7 +576,7 @@ void QbankToolsTest::commandLine()
     QString errors;
 
     QCOMPARE(runQbank({u"check"_s, db, u"--pictures"_s, upload}, &out), 0);
-    QVERIFY2(out.contains("no findings"), out.constData());
+    QVERIFY2(QString::fromUtf8(out).contains(u"没有发现问题"_s), out.constData());
     QCOMPARE(runQbank({u"check"_s, db}), 0);
     QCOMPARE(runQbank({u"check"_s, m_folder->file(u"none.db"_s)}, nullptr, &errors), 2);
     QVERIFY2(errors.contains(u"none.db"_s), qPrintable(errors));
@@ -611,10 +624,67 @@ void QbankToolsTest::helpOnEveryCommand()
     QFETCH(QString, command);
     QByteArray out;
     QCOMPARE(runQbank({command, u"--help"_s}, &out), 0);
-    QVERIFY2(out.startsWith("usage: qbank " + command.toLatin1()), out.constData());
-    QVERIFY2(out.contains("Exit status"), out.constData());
+    QVERIFY2(QString::fromUtf8(out).startsWith(u"用法：qbank "_s + command), out.constData());
+    QVERIFY2(QString::fromUtf8(out).contains(u"退出状态"_s), out.constData());
     QCOMPARE(runQbank({u"--help"_s}, &out), 0);
     QVERIFY(out.contains(command.toLatin1()));
+}
+
+void QbankToolsTest::versionAndStandardStreams()
+{
+    QByteArray out;
+    QCOMPARE(runQbank({u"--version"_s}, &out), 0);
+    QCOMPARE(out, QByteArray("qbank " EXAM_VERSION "\n"));
+
+    const QString db = importSmallBank();
+    const QByteArray json = qbank::exportJson(qbank::readRawDatabase(db));
+    QString errors;
+    QCOMPARE(runQbank({u"export"_s, db, u"-o"_s, u"-"_s}, &out, &errors), 0);
+    QCOMPARE(out, json);
+    QCOMPARE(errors, QString()); // nothing but the JSON, not even a warning
+
+    // import reads "-" from standard input: the same bank as from a file.
+    const QString fromStdin = m_folder->file(u"stdin.db"_s);
+    QCOMPARE(runQbank({u"import"_s, u"-"_s, u"-o"_s, fromStdin}, nullptr, nullptr, json), 0);
+    QCOMPARE(Sql(fromStdin).dump(), Sql(db).dump());
+    QCOMPARE(runQbank({u"import"_s, u"-"_s, u"-o"_s, m_folder->file(u"broken.db"_s)}, nullptr, &errors, "{\n"), 2);
+    QVERIFY2(errors.contains(u"标准输入"_s) && errors.contains(u"第 2 行"_s), qPrintable(errors));
+    QVERIFY(!QFile::exists(m_folder->file(u"broken.db"_s)));
+    QCOMPARE(runQbank({u"import"_s, u"-"_s, u"-o"_s, u"-"_s}, nullptr, nullptr, json), 1);
+
+    // stats reads "-" too, JSON or a database alike.
+    QByteArray fromFile;
+    QCOMPARE(runQbank({u"stats"_s, db}, &fromFile), 0);
+    QFile file(db);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    for (const QByteArray &input : {json, file.readAll()}) {
+        QCOMPARE(runQbank({u"stats"_s, u"-"_s}, &out, nullptr, input), 0);
+        QVERIFY2(QString::fromUtf8(out).startsWith(u"### 标准输入"_s), out.constData());
+        QCOMPARE(out.mid(out.indexOf('\n')), fromFile.mid(fromFile.indexOf('\n')));
+    }
+}
+
+void QbankToolsTest::importKeepsOffARunningProgram()
+{
+    m_folder->writeFile(u"bank.json"_s, qbank::exportJson(qbank::readRawDatabase(importSmallBank())));
+    const QString db = m_folder->file(u"data.db"_s);
+    const QStringList import = {u"import"_s, m_folder->file(u"bank.json"_s), u"-o"_s, db};
+    {
+        app::BankPlace running; // the program, started on this folder
+        QCOMPARE(running.claim(), app::BankPlace::Outcome::Ready);
+        Sql(db).exec(u"INSERT INTO note (subid) VALUES (1)"_s);
+        QString errors;
+        QCOMPARE(runQbank(import, nullptr, &errors), 2);
+        QVERIFY2(errors.contains(u"考试系统"_s) && errors.contains(db), qPrintable(errors));
+        QCOMPARE(Sql(db).count(u"note"_s), 1); // the running program's paper stays
+    }
+    // Once it has ended: what SQLite left beside the old bank goes with it.
+    for (const QString &leftover : {u"-wal"_s, u"-shm"_s})
+        m_folder->writeFile(u"data.db"_s + leftover, QByteArray(64, 'x'));
+    QCOMPARE(runQbank(import), 0);
+    QCOMPARE(Sql(db).count(u"note"_s), 0);
+    QVERIFY(!QFile::exists(db + u"-wal"_s) && !QFile::exists(db + u"-shm"_s));
+    QVERIFY(!QFile::exists(data::lockFileName(db)));
 }
 
 // Draws a paper for every vehicle class from the bank in the program folder

@@ -1,19 +1,27 @@
 // qbank: the question-bank tool. Turns a bank written as JSON into the
 // program's data.db and back, checks a bank against what the program relies
 // on, and counts what it holds. The work is done in qbank_core; this only
-// reads the arguments and prints.
+// reads the arguments and prints. Help and messages are in Chinese, the
+// language of the school's staff.
 #include "apperror.h"
 #include "bank.h"
 #include "bankcheck.h"
 #include "bankexport.h"
+#include "bankfiles.h"
 #include "bankstats.h"
 #include "rawbank.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <cstdio>
 #include <optional>
+#include <tuple>
+#include <variant>
 
 using namespace Qt::StringLiterals;
 
@@ -25,196 +33,260 @@ constexpr int kUsage = 1;    // wrong arguments
 constexpr int kFaulty = 2;   // the input cannot be read or is faulty, or the output cannot be written
 constexpr int kFindings = 3; // check: findings
 
+// "-" in place of a file: standard input (import, stats) or output (export).
+const QString kStream = u"-"_s;
+const QString kStdinName = u"标准输入"_s;
+
 void print(FILE *stream, const QString &text)
 {
     std::fputs(text.toUtf8().constData(), stream);
     std::fputc('\n', stream);
 }
 
-// clang-format off
-const char *const kUsageText =
-    "usage: qbank <command> [options]\n"
-    "\n"
-    "commands:\n"
-    "  import <bank.json> -o <data.db>           build a question bank from JSON\n"
-    "  export <data.db> [-o <bank.json>]         write a question bank back as JSON\n"
-    "  check <data.db|bank.json> [--pictures <folder>]\n"
-    "                                            check a bank against what the program relies on\n"
-    "  stats <data.db|bank.json>                 count what a bank holds\n"
-    "\n"
-    "Exit status: 0 done (check: no finding), 1 wrong arguments, 2 the input\n"
-    "cannot be read or is faulty, 3 check found something.\n"
-    "qbank <command> --help tells more about a command.";
+const QString kUsageText = uR"(用法：qbank <命令> [选项]
 
-const char *const kImportHelp =
-    "usage: qbank import <bank.json> -o <data.db>\n"
-    "\n"
-    "Reads a question bank written as JSON (see tools/qbank/README.md) and\n"
-    "writes it as the program's SQLite question bank. The new database is\n"
-    "built beside the target and moved into place only when complete.\n"
-    "Exit status: 0 done, 1 wrong arguments, 2 the JSON is faulty or the\n"
-    "database cannot be written (the message names the question and field).";
+命令：
+  import <bank.json|-> -o <data.db>        用 JSON 题库生成程序的题库 data.db
+  export <data.db> [-o <bank.json|->]      把题库 data.db 写回 JSON
+  check <data.db|bank.json> [--pictures <文件夹>]
+                                           按程序的要求检查题库
+  stats <data.db|bank.json|->              统计题库的内容
 
-const char *const kExportHelp =
-    "usage: qbank export <data.db> [-o <bank.json>]\n"
-    "\n"
-    "Writes a question bank (data.db) as JSON in the format import reads,\n"
-    "to <bank.json> or, without -o, to standard output. Importing the JSON\n"
-    "gives the same database content again: questions and question types in\n"
-    "the order they are stored, options in the order the program shows them,\n"
-    "info null as null, subpic as stored. The file is written completely or\n"
-    "not at all.\n"
-    "Exit status: 0 done, 1 wrong arguments, 2 the database cannot be read,\n"
-    "holds a value the JSON format cannot take (the message names the\n"
-    "question and field; qbank check lists them all) or the JSON cannot be\n"
-    "written.";
+文件名写成“-”表示标准输入（import、stats）或标准输出（export）。
+退出状态：0 完成（check：没有发现问题），1 参数有误，2 输入无法读取或有错、
+输出无法写入，3 check 发现了问题。
+qbank <命令> --help 介绍各个命令；qbank --version 显示版本。)"_s;
 
-const char *const kCheckHelp =
-    "usage: qbank check <data.db|bank.json> [--pictures <folder>]\n"
-    "\n"
-    "Checks a question bank, a data.db or a JSON bank (told apart by their\n"
-    "contents), against every rule the program relies on, and prints one\n"
-    "line per finding, naming the question, question type or table:\n"
-    "  - tables, columns and the index subId are there; note numbers its\n"
-    "    rows itself and starts optionid and isright at 0 (data.db);\n"
-    "  - no null or non-integer where the program reads an integer, no null\n"
-    "    where it reads a text (subpic and info may be null);\n"
-    "  - subid unique, sortId unique in sort, typeId 1 or 2, sortId a type;\n"
-    "  - a true/false question has 2 options, a multiple-choice question 2\n"
-    "    to 4, exactly one of them correct (iskey 1); optid unique within\n"
-    "    the question and not 0;\n"
-    "  - every option's subid is a question's subid;\n"
-    "  - subpic is a file name inside upload/; with --pictures, the file is\n"
-    "    in <folder> and is a picture that can be read;\n"
-    "  - for every vehicle class, every question type with a share s > 0\n"
-    "    holds (4*s) div 10 true/false and the rest multiple-choice\n"
-    "    questions, so that a paper needs no question twice.\n"
-    "A data.db is read with plain SQL, so a database not made by import is\n"
-    "checked as well.\n"
-    "Exit status: 0 no finding, 1 wrong arguments, 2 the bank or the\n"
-    "pictures folder cannot be read, 3 findings.";
+const QString kImportHelp = uR"(用法：qbank import <bank.json|-> -o <data.db>
 
-const char *const kStatsHelp =
-    "usage: qbank stats <data.db|bank.json>\n"
-    "\n"
-    "Prints, as Markdown tables, the questions per question type, kind,\n"
-    "study set and vehicle class, the paper size per vehicle class and how\n"
-    "the question types make it up, and counts of pictures, explanations and\n"
-    "error counts.\n"
-    "Exit status: 0 done, 1 wrong arguments, 2 the bank cannot be read or\n"
-    "holds a value that cannot be counted (qbank check names them all).";
-// clang-format on
+读取 JSON 格式的题库（格式见 tools/qbank/README.md；“-”表示从标准输入读取），
+写成程序使用的 SQLite 题库。新题库先在目标旁边生成，完整写好后才换到目标位置；
+旧题库旁边 SQLite 留下的 -wal、-shm、-journal 文件一并删除。考试系统正在使用
+目标题库时（题库旁有它的锁文件 data.db.lock），不导入。
+退出状态：0 完成，1 参数有误，2 JSON 有错（消息指出试题和字段）、题库无法写入
+或正被考试系统使用。)"_s;
 
-bool wantsHelp(const QStringList &args)
+const QString kExportHelp = uR"(用法：qbank export <data.db> [-o <bank.json|->]
+
+把题库（data.db）写成 import 能读取的 JSON 格式，写到 <bank.json>；不给 -o
+或写成“-o -”时写到标准输出。再导入这个 JSON 得到内容相同的题库：试题和题型
+按存储的顺序，选项按程序显示的顺序，info 为 null 的仍为 null，subpic 原样保留。
+文件要么完整写好，要么不写。
+退出状态：0 完成，1 参数有误，2 题库无法读取、含有 JSON 格式容纳不了的值（消息
+指出试题和字段；qbank check 会全部列出）或 JSON 无法写入。)"_s;
+
+const QString kCheckHelp = uR"(用法：qbank check <data.db|bank.json> [--pictures <文件夹>]
+
+按程序依赖的每一条规则检查题库（data.db 或 JSON 题库，按文件内容区分），每个
+问题一行，指出试题、题型或表：
+  - 表、列和索引 subId 都存在；note 自己给行编号，optionid 和 isright 默认为 0
+    （data.db）；
+  - 程序按整数读取的地方没有 null 或非整数，按文本读取的地方没有 null
+    （subpic 和 info 可以为 null）；
+  - subid 不重复，sort 中的 sortId 不重复，typeId 为 1 或 2，sortId 是一个题型；
+  - 判断题有 2 个选项，选择题有 2 到 4 个，其中恰好一个正确（iskey 为 1）；
+    同一题的 optid 不重复且不为 0；
+  - 每个选项的 subid 都是一道试题的 subid；
+  - subpic 是 upload/ 中的文件名；给出 --pictures 时，该文件在 <文件夹> 中，
+    并且是能读取的图片；
+  - 对每个车型，份额 s > 0 的题型至少有 (4*s) div 10 道判断题，其余为选择题，
+    这样抽题时不必重复。
+data.db 用普通的 SQL 读取，所以别的工具生成的数据库也能检查。
+退出状态：0 没有发现问题，1 参数有误，2 题库或图片文件夹无法读取，3 发现问题。)"_s;
+
+const QString kStatsHelp = uR"(用法：qbank stats <data.db|bank.json|->
+
+以 Markdown 表格打印每个题型、题目类别、练习题套和车型的试题数，每个车型的
+试卷题数和各题型所占的份额，以及图片、难点分析和出错次数的统计。“-”表示从
+标准输入读取（JSON 或 data.db 均可）。
+退出状态：0 完成，1 参数有误，2 题库无法读取或含有无法统计的值（qbank check
+会全部指出）。)"_s;
+
+// The arguments of one command: one input and options with a value.
+struct Arguments {
+    QString input;
+    std::optional<QString> output;   // -o
+    std::optional<QString> pictures; // --pictures
+};
+
+// A command's arguments did not fit: the reason, then the command's help.
+int usageError(const QString &command, const QString &reason, const QString &help)
 {
-    return args.contains(u"--help"_s) || args.contains(u"-h"_s);
-}
-
-int usage(const char *help)
-{
-    print(stderr, QString::fromLatin1(help));
+    print(stderr, u"qbank %1：%2\n\n"_s.arg(command, reason) + help);
     return kUsage;
 }
 
-// The arguments of a command: one input file and options with a value.
-struct Arguments {
-    QString input;
-    QHash<QString, QString> options;
-};
-
-std::optional<Arguments> parse(const QStringList &args, const QStringList &valueOptions)
+// Reads a command's arguments. Returns the exit status instead when they do
+// not fit, or when help was asked for (and printed).
+std::variant<Arguments, int> parseArguments(const QString &command, const QStringList &args,
+                                            const QString &help, bool takesOutput, bool takesPictures)
 {
+    QCommandLineParser parser;
+    const QCommandLineOption helpOption({u"h"_s, u"help"_s}, u"显示帮助"_s);
+    const QCommandLineOption outputOption(u"o"_s, u"输出文件"_s, u"文件"_s);
+    const QCommandLineOption picturesOption(u"pictures"_s, u"图片文件夹"_s, u"文件夹"_s);
+    parser.addOption(helpOption);
+    if (takesOutput)
+        parser.addOption(outputOption);
+    if (takesPictures)
+        parser.addOption(picturesOption);
+    if (!parser.parse(QStringList{u"qbank"_s} + args)) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return usageError(command, u"不认识的选项“%1”"_s.arg(parser.unknownOptionNames().first()), help);
+        return usageError(command, u"选项“%1”后面缺少值"_s.arg(args.isEmpty() ? QString() : args.last()),
+                          help);
+    }
+    if (parser.isSet(helpOption)) {
+        print(stdout, help);
+        return kDone;
+    }
     Arguments parsed;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (valueOptions.contains(args[i]) && i + 1 < args.size() && !parsed.options.contains(args[i])) {
-            parsed.options.insert(args[i], args[i + 1]);
-            ++i;
-        } else if (parsed.input.isEmpty() && !args[i].isEmpty() && !args[i].startsWith(u'-')) {
-            parsed.input = args[i];
-        } else {
-            return std::nullopt;
+    for (const auto &[option, value, taken] :
+         {std::tuple{&outputOption, &parsed.output, takesOutput},
+          std::tuple{&picturesOption, &parsed.pictures, takesPictures}}) {
+        if (!taken)
+            continue;
+        const QStringList values = parser.values(*option);
+        if (values.size() > 1)
+            return usageError(command, u"选项“%1”只能给一次"_s.arg(option->names().constFirst()), help);
+        if (values.size() == 1) {
+            if (values.first().isEmpty())
+                return usageError(command, u"选项“%1”的值为空"_s.arg(option->names().constFirst()), help);
+            *value = values.first();
         }
     }
-    if (parsed.input.isEmpty())
-        return std::nullopt;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return usageError(command, u"缺少要读取的题库文件"_s, help);
+    if (positional.size() > 1)
+        return usageError(command, u"多余的参数“%1”"_s.arg(positional.at(1)), help);
+    if (positional.first().isEmpty())
+        return usageError(command, u"题库文件名为空"_s, help);
+    parsed.input = positional.first();
     return parsed;
 }
 
+QByteArray readStandardInput()
+{
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        throw AppError(u"无法读取标准输入"_s);
+    const QByteArray all = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        throw AppError(u"无法读取标准输入：%1"_s.arg(in.errorString()));
+    return all;
+}
+
+// A bank from standard input, JSON or SQLite alike.
+qbank::RawBank readRawStandardInput()
+{
+    const QByteArray bytes = readStandardInput();
+    if (!bytes.startsWith(QByteArray("SQLite format 3\0", 16)))
+        return qbank::parseRawJson(bytes, kStdinName);
+    // SQLite reads files only.
+    QTemporaryFile file;
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
+        throw AppError(u"无法为标准输入的题库建立临时文件：%1"_s.arg(file.errorString()));
+    qbank::RawBank bank = qbank::readRawDatabase(file.fileName());
+    bank.file = kStdinName;
+    return bank;
+}
+
+// Holds the bank's lock while it is replaced, so that the program does not
+// start on it meanwhile; refuses a bank the program works on.
+class BankLock {
+public:
+    explicit BankLock(const QString &bankFile)
+        : m_lock(data::lockFileName(QFileInfo(bankFile).absoluteFilePath()))
+    {
+        m_lock.setStaleLockTime(0); // stale only when the program that took it is gone
+        if (m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError)
+            return; // no lock file can be made here: writing the bank will say why
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        m_lock.getLockInfo(&pid, &host, &application);
+        throw AppError(
+            u"题库 %1 正被考试系统使用（进程 %2）。请先关闭使用这个题库的考试系统，再导入。"_s.arg(bankFile)
+                .arg(pid));
+    }
+
+private:
+    QLockFile m_lock;
+};
+
 int runImport(const QStringList &args)
 {
-    if (wantsHelp(args)) {
-        print(stdout, QString::fromLatin1(kImportHelp));
-        return kDone;
-    }
-    const auto parsed = parse(args, {u"-o"_s});
-    if (!parsed || !parsed->options.contains(u"-o"_s))
-        return usage(kImportHelp);
-    const QString output = parsed->options.value(u"-o"_s);
-    const qbank::Bank bank = qbank::readBankFile(parsed->input);
-    qbank::writeBankDatabase(bank, output);
-    print(stdout, u"%1: %2 question types, %3 questions"_s.arg(output)
-                      .arg(bank.sorts.size())
-                      .arg(bank.questions.size()));
+    const auto parsed = parseArguments(u"import"_s, args, kImportHelp, true, false);
+    if (const int *status = std::get_if<int>(&parsed))
+        return *status;
+    const Arguments &a = std::get<Arguments>(parsed);
+    if (!a.output)
+        return usageError(u"import"_s, u"缺少 -o <data.db>"_s, kImportHelp);
+    if (*a.output == kStream)
+        return usageError(u"import"_s, u"题库只能写到文件，不能写到标准输出"_s, kImportHelp);
+    const BankLock lock(*a.output);
+    const qbank::Bank bank =
+        a.input == kStream ? qbank::parseBank(readStandardInput(), kStdinName) : qbank::readBankFile(a.input);
+    qbank::writeBankDatabase(bank, *a.output);
+    print(stdout,
+          u"%1：%2 个题型，%3 道试题"_s.arg(*a.output).arg(bank.sorts.size()).arg(bank.questions.size()));
     return kDone;
 }
 
 int runExport(const QStringList &args)
 {
-    if (wantsHelp(args)) {
-        print(stdout, QString::fromLatin1(kExportHelp));
+    const auto parsed = parseArguments(u"export"_s, args, kExportHelp, true, false);
+    if (const int *status = std::get_if<int>(&parsed))
+        return *status;
+    const Arguments &a = std::get<Arguments>(parsed);
+    if (a.input == kStream)
+        return usageError(u"export"_s, u"要导出的题库必须是 data.db 文件，不能是标准输入"_s, kExportHelp);
+    const QByteArray json = qbank::exportJson(qbank::readRawDatabase(a.input));
+    if (!a.output || *a.output == kStream) {
+        std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
+        if (std::fflush(stdout) != 0)
+            throw AppError(u"无法写入标准输出"_s);
         return kDone;
     }
-    const auto parsed = parse(args, {u"-o"_s});
-    if (!parsed)
-        return usage(kExportHelp);
-    const QByteArray json = qbank::exportJson(qbank::readRawDatabase(parsed->input));
-    if (!parsed->options.contains(u"-o"_s)) {
-        std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
-        return std::fflush(stdout) == 0 ? kDone : kFaulty;
-    }
-    qbank::writeFileAtomically(parsed->options.value(u"-o"_s), json);
+    qbank::writeFileAtomically(*a.output, json);
     return kDone;
 }
 
 int runCheck(const QStringList &args)
 {
-    if (wantsHelp(args)) {
-        print(stdout, QString::fromLatin1(kCheckHelp));
-        return kDone;
-    }
-    const auto parsed = parse(args, {u"--pictures"_s});
-    if (!parsed)
-        return usage(kCheckHelp);
+    const auto parsed = parseArguments(u"check"_s, args, kCheckHelp, false, true);
+    if (const int *status = std::get_if<int>(&parsed))
+        return *status;
+    const Arguments &a = std::get<Arguments>(parsed);
+    if (a.input == kStream)
+        return usageError(u"check"_s, u"要检查的题库必须是文件，不能是标准输入"_s, kCheckHelp);
     qbank::CheckOptions options;
-    options.pictures = parsed->options.value(u"--pictures"_s);
-    const qbank::CheckReport report = qbank::checkBankFile(parsed->input, options);
+    options.pictures = a.pictures.value_or(QString());
+    const qbank::CheckReport report = qbank::checkBankFile(a.input, options);
     for (const qbank::Finding &finding : report.findings)
         print(stdout, finding.line());
-    const QString what = u"%1 questions, %2 question types%3"_s.arg(report.questions)
-                             .arg(report.sorts)
-                             .arg(options.pictures.isEmpty() ? u", pictures not looked at"_s
-                                                             : u", pictures in "_s + options.pictures);
+    const QString what =
+        u"%1 道试题，%2 个题型，%3"_s.arg(report.questions)
+            .arg(report.sorts)
+            .arg(options.pictures.isEmpty() ? u"未检查图片"_s : u"图片在 "_s + options.pictures);
     if (report.findings.empty()) {
-        print(stdout, u"%1: no findings (%2)"_s.arg(parsed->input, what));
+        print(stdout, u"%1：没有发现问题（%2）"_s.arg(a.input, what));
         return kDone;
     }
-    const QString count =
-        report.findings.size() == 1 ? u"1 finding"_s : u"%1 findings"_s.arg(report.findings.size());
-    print(stdout, u"%1: %2 (%3)"_s.arg(parsed->input, count, what));
+    print(stdout, u"%1：发现 %2 个问题（%3）"_s.arg(a.input).arg(report.findings.size()).arg(what));
     return kFindings;
 }
 
 int runStats(const QStringList &args)
 {
-    if (wantsHelp(args)) {
-        print(stdout, QString::fromLatin1(kStatsHelp));
-        return kDone;
-    }
-    const auto parsed = parse(args, {});
-    if (!parsed)
-        return usage(kStatsHelp);
-    const qbank::Bank bank = qbank::toBank(qbank::readRawBank(parsed->input));
-    std::fputs(qbank::statsText(bank, parsed->input).toUtf8().constData(), stdout);
+    const auto parsed = parseArguments(u"stats"_s, args, kStatsHelp, false, false);
+    if (const int *status = std::get_if<int>(&parsed))
+        return *status;
+    const Arguments &a = std::get<Arguments>(parsed);
+    const bool fromStdin = a.input == kStream;
+    const qbank::Bank bank = qbank::toBank(fromStdin ? readRawStandardInput() : qbank::readRawBank(a.input));
+    std::fputs(qbank::statsText(bank, fromStdin ? kStdinName : a.input).toUtf8().constData(), stdout);
     return kDone;
 }
 
@@ -223,10 +295,20 @@ int runStats(const QStringList &args)
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(u"qbank"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(EXAM_VERSION));
     QStringList args = application.arguments().mid(1);
-    if (args.isEmpty() || args.first() == u"--help"_s || args.first() == u"-h"_s) {
-        print(args.isEmpty() ? stderr : stdout, QString::fromLatin1(kUsageText));
-        return args.isEmpty() ? kUsage : kDone;
+    if (args.isEmpty()) {
+        print(stderr, kUsageText);
+        return kUsage;
+    }
+    if (args.first() == u"--help"_s || args.first() == u"-h"_s) {
+        print(stdout, kUsageText);
+        return kDone;
+    }
+    if (args.first() == u"--version"_s || args.first() == u"-v"_s) {
+        print(stdout, u"qbank "_s + QCoreApplication::applicationVersion());
+        return kDone;
     }
     const QString command = args.takeFirst();
     try {
@@ -239,9 +321,9 @@ int main(int argc, char **argv)
         if (command == u"stats"_s)
             return runStats(args);
     } catch (const std::exception &e) {
-        print(stderr, u"qbank %1: %2"_s.arg(command, errorText(e)));
+        print(stderr, u"qbank %1：%2"_s.arg(command, errorText(e)));
         return kFaulty;
     }
-    print(stderr, u"qbank: unknown command “%1”\n"_s.arg(command) + QString::fromLatin1(kUsageText));
+    print(stderr, u"qbank：不认识的命令“%1”\n\n"_s.arg(command) + kUsageText);
     return kUsage;
 }

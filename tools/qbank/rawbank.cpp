@@ -1,6 +1,7 @@
 #include "rawbank.h"
 
 #include "apperror.h"
+#include "dbmessages.h"
 
 #include <QFile>
 #include <QHash>
@@ -148,7 +149,7 @@ public:
         db.setDatabaseName(path);
         db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
         if (!db.open())
-            throw AppError(u"无法打开题库 %1：%2"_s.arg(path, db.lastError().text()));
+            throw AppError(data::dbMessage(u"无法打开题库"_s, path, db.lastError()));
     }
     ~ReadConnection()
     {
@@ -179,7 +180,7 @@ QHash<QString, ColumnInfo> columnsOf(const QSqlDatabase &db, const QString &tabl
 {
     QSqlQuery query(db);
     if (!query.exec(u"PRAGMA table_info(%1)"_s.arg(quoted(table))))
-        throw AppError(u"无法读取 %1 的表 %2：%3"_s.arg(file, table, query.lastError().text()));
+        throw AppError(data::dbMessage(u"无法读取表 %1"_s.arg(table), file, query.lastError()));
     QHash<QString, ColumnInfo> columns;
     while (query.next()) {
         ColumnInfo c;
@@ -213,7 +214,7 @@ public:
         QSqlQuery query(db);
         query.setForwardOnly(true);
         if (!query.exec(u"SELECT * FROM %1 ORDER BY rowid"_s.arg(quoted(table))))
-            throw AppError(u"无法读取 %1 的表 %2：%3"_s.arg(file, table, query.lastError().text()));
+            throw AppError(data::dbMessage(u"无法读取表 %1"_s.arg(table), file, query.lastError()));
         const QSqlRecord record = query.record();
         for (int i = 0; i < record.count(); ++i)
             m_positions.insert(record.fieldName(i).toLower(), i);
@@ -270,7 +271,7 @@ void checkStructure(const QSqlDatabase &db, const TableReader &subject, const Ta
             u"SELECT name FROM sqlite_master WHERE type = 'index' AND name = 'subId' COLLATE NOCASE "
             "AND tbl_name = 'subject' COLLATE NOCASE"_s);
         if (!query.exec())
-            throw AppError(u"无法读取 %1 的索引：%2"_s.arg(file, query.lastError().text()));
+            throw AppError(data::dbMessage(u"无法读取索引"_s, file, query.lastError()));
         if (!query.next()) {
             faults.push_back({u"subject"_s, u"表 subject"_s, u"没有索引 subId"_s, false});
         } else {

@@ -1,6 +1,6 @@
 #include "startup.h"
 
-#include "programfolder.h"
+#include "bankplace.h"
 #include "roster.h"
 #include "tado.h"
 #include "tdtjq.h"
@@ -17,10 +17,11 @@ void startUp()
     app::build<Tjxjs>();
     app::build<Txccx>();
     // The data module comes before the study-set choice, which opens its
-    // cursor with the connection string built here.
+    // cursor with the connection string built here. The bank is the one
+    // claimed for this run: the program folder's, or the pupil's own copy.
     auto *ado = new Tado;
     app::roster().put(app::Slot::ado, ado);
-    app::guarded([ado] { ado->FormCreate(app::programFolder()); });
+    app::guarded([ado] { ado->FormCreate(app::bankFolder()); });
     app::build<Tdtjq>();
     app::build<Txtxx>();
 }

@@ -1,4 +1,6 @@
+// The composition root: the only place that knows every window.
 #include "application.h"
+#include "bankplace.h"
 #include "fonts.h"
 #include "roster.h"
 #include "startup.h"
@@ -8,7 +10,11 @@ int main(int argc, char **argv)
     app::Application application(argc, argv);
     // Only the main menu ends the program, whatever other windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
+    app::installQtTranslation();
     fonts::install();
+    app::BankPlace bank;
+    if (!app::claimBank(bank))
+        return 1;
     startUp();
     app::showSlot(app::Slot::main);
     const int status = application.exec();
