@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -22,6 +23,14 @@ QHash<QString, QString> &openConnections()
 {
     static QHash<QString, QString> connections;
     return connections;
+}
+
+// Names of the connections that switched their bank to the write-ahead
+// journal; closing them switches it back.
+QSet<QString> &journalled()
+{
+    static QSet<QString> names;
+    return names;
 }
 
 QHash<QString, QString> parseConnectionString(const QString &text)
@@ -114,7 +123,10 @@ QSqlDatabase database(const QString &connection)
             // on disk when it is stored, at one sync per write, and survives
             // the program being killed or the power failing.
             QSqlQuery pragma(db);
-            pragma.exec(u"PRAGMA journal_mode=WAL"_s);
+            if (pragma.exec(u"PRAGMA journal_mode=WAL"_s) && pragma.next()
+                && pragma.value(0).toString().compare(u"wal"_s, Qt::CaseInsensitive) == 0)
+                journalled().insert(name);
+            pragma.finish();
             pragma.exec(u"PRAGMA synchronous=FULL"_s);
         }
     }
@@ -128,11 +140,19 @@ void closeAllConnections()
     for (const QString &name : std::as_const(connections)) {
         {
             QSqlDatabase db = QSqlDatabase::database(name, false);
+            // Back to the plain journal: while the program is not running the
+            // bank is the one file data.db, which a copy, qbank or a reader
+            // that may not write takes as it is.
+            if (journalled().contains(name)) {
+                QSqlQuery pragma(db);
+                pragma.exec(u"PRAGMA journal_mode=DELETE"_s);
+            }
             db.close();
         }
         QSqlDatabase::removeDatabase(name);
     }
     connections.clear();
+    journalled().clear();
 }
 
 Transaction::Transaction(const QString &connection)

@@ -23,8 +23,9 @@ QSqlDatabase database(const QString &connection);
 // The database file a connection string names.
 QString databaseFile(const QString &connection);
 
-// Closes every connection opened through database(). Cursors must be closed
-// first.
+// Closes every connection opened through database(), leaving each bank the
+// program wrote to in the plain rollback-journal mode, as one file. Cursors
+// must be closed first.
 void closeAllConnections();
 
 // One transaction on the database of a connection string: either commit()

@@ -1,6 +1,7 @@
 // The composition root: the only place that knows every window.
 #include "application.h"
 #include "bankplace.h"
+#include "connection.h"
 #include "fonts.h"
 #include "roster.h"
 #include "startup.h"
@@ -19,5 +20,6 @@ int main(int argc, char **argv)
     app::showSlot(app::Slot::main);
     const int status = application.exec();
     app::roster().clear();
+    data::closeAllConnections();
     return status;
 }
