@@ -2,6 +2,7 @@
 
 #include "apperror.h"
 #include "connection.h"
+#include "dbmessages.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -16,12 +17,12 @@ std::optional<qint64> errorTimesAtRank(const QString &connection, int rank)
 {
     QSqlQuery query(database(connection));
     query.setForwardOnly(true);
-    const auto read = [&query](const QString &sql, const QVariant &bound) -> std::optional<QVariant> {
+    const auto read = [&query, &connection](const QString &sql, const QVariant &bound) -> std::optional<QVariant> {
         query.prepare(sql);
         if (bound.isValid())
             query.addBindValue(bound);
         if (!query.exec())
-            throw AppError(u"表 subject：无法读取：%1"_s.arg(query.lastError().text()));
+            throw AppError(u"表 subject："_s + dbMessage(u"无法读取"_s, databaseFile(connection), query.lastError()));
         if (!query.next())
             return std::nullopt;
         const QVariant value = query.value(0);

@@ -1,6 +1,7 @@
 #include "schema.h"
 
 #include "apperror.h"
+#include "dbmessages.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -56,7 +57,7 @@ void createSchema(QSqlDatabase &db)
     QSqlQuery query(db);
     for (const char *statement : statements) {
         if (!query.exec(QString::fromLatin1(statement)))
-            throw AppError(u"无法建立题库结构：%1"_s.arg(query.lastError().text()));
+            throw AppError(data::dbMessage(u"无法建立题库结构"_s, db.databaseName(), query.lastError()));
     }
 }
 

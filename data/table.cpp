@@ -2,6 +2,7 @@
 
 #include "apperror.h"
 #include "connection.h"
+#include "dbmessages.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -97,7 +98,7 @@ void Table::open()
     {
         QSqlQuery query(db);
         if (!query.exec(u"PRAGMA table_info(%1)"_s.arg(quoted(m_table))))
-            fail(u"无法读取表结构：%1"_s.arg(query.lastError().text()));
+            failDb(u"无法读取表结构"_s, query.lastError());
         while (query.next())
             columns << query.value(1).toString();
     }
@@ -115,7 +116,7 @@ void Table::open()
             throw AppError(u"表 %1 没有索引 %2"_s.arg(m_table, m_indexName));
         query.finish();
         if (!query.exec(u"PRAGMA index_info(%1)"_s.arg(quoted(m_indexName))))
-            fail(u"无法读取索引 %1：%2"_s.arg(m_indexName, query.lastError().text()));
+            failDb(u"无法读取索引 %1"_s.arg(m_indexName), query.lastError());
         while (query.next())
             indexColumns << query.value(2).toString();
     }
@@ -261,9 +262,9 @@ QSqlQuery &Table::prepared(const QString &sql) const
         auto query = std::make_shared<QSqlQuery>(database(m_connection));
         query->setForwardOnly(true);
         if (!query->prepare(sql)) {
-            const QString why = query->lastError().text();
+            const QSqlError why = query->lastError();
             m_statements.remove(sql);
-            fail(u"无法读取：%1"_s.arg(why));
+            failDb(u"无法读取"_s, why);
         }
         held = std::move(query);
     }
@@ -273,9 +274,9 @@ QSqlQuery &Table::prepared(const QString &sql) const
 void Table::run(QSqlQuery &query, const QString &what) const
 {
     if (!query.exec()) {
-        const QString why = query.lastError().text();
+        const QSqlError why = query.lastError();
         query.finish();
-        fail(u"%1：%2"_s.arg(what, why));
+        failDb(what, why);
     }
 }
 
@@ -723,6 +724,11 @@ void Table::requireRow() const
 void Table::fail(const QString &what) const
 {
     throw AppError(u"表 %1：%2"_s.arg(m_table, what));
+}
+
+void Table::failDb(const QString &what, const QSqlError &error) const
+{
+    throw AppError(u"表 %1："_s.arg(m_table) + dbMessage(what, databaseFile(m_connection), error));
 }
 
 } // namespace data

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+class QSqlError;
 class QSqlQuery;
 
 namespace data {
@@ -115,6 +116,8 @@ private:
     qint64 currentRowId() const;
     QString where() const;
     [[noreturn]] void fail(const QString &what) const;
+    // A failed statement: what was done, then the cause in plain words.
+    [[noreturn]] void failDb(const QString &what, const QSqlError &error) const;
 
     QString m_connection;
     QString m_table;
