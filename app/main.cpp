@@ -1,5 +1,6 @@
 #include "application.h"
 #include "fonts.h"
+#include "quitaftershow.h"
 #include "roster.h"
 #include "startup.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     fonts::install();
     startUp();
+    quitAfterShowIfAsked();
     app::showSlot(app::Slot::main);
     const int status = application.exec();
     app::roster().clear();
