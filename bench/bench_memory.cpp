@@ -4,9 +4,13 @@
 // build's data.db keeps its paper), shows the main menu, and goes the way a
 // pupil goes: mock exam, vehicle class, notice, every question answered,
 // hand-in, result, back to the menu. Each step is painted before the next.
-// Prints the resident memory after each stage and the peak (VmHWM).
+// Prints the resident memory after each stage, split into anonymous memory,
+// mapped files (the font files among them) and shared memory (the X server's
+// shared images), and the peak (VmHWM).
 //
-//   bench_memory      off screen unless DISPLAY or QT_QPA_PLATFORM is set
+//   bench_memory             off screen unless DISPLAY or QT_QPA_PLATFORM is set
+//   bench_memory --mappings  also lists the largest mappings at the end, by
+//                            resident size (heap, fonts, libraries)
 #include "application.h"
 #include "benchsupport.h"
 #include "errorpolicy.h"
@@ -24,9 +28,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -64,14 +70,6 @@ void settle()
     while (timer.elapsed() < 30);
 }
 
-void stage(const char *what)
-{
-    settle();
-    std::printf("  %-44s VmRSS %7.1f MiB   VmHWM %7.1f MiB\n", what, statusKb("VmRSS") / 1024.0,
-                statusKb("VmHWM") / 1024.0);
-    std::fflush(stdout);
-}
-
 // The floor's peak, from the floor program beside this one.
 long floorPeakKb()
 {
@@ -82,6 +80,58 @@ long floorPeakKb()
         return -1;
     const auto match = QRegularExpression(u"VmHWM:\\s*(\\d+)"_s).match(QString::fromUtf8(floor.readAllStandardOutput()));
     return match.hasMatch() ? match.captured(1).toLong() : -1;
+}
+
+// Resident memory by mapping, from /proc/self/smaps: file name (or
+// "[heap]", "[anonymous]", ...) and kB.
+QList<QPair<QByteArray, long>> residentByMapping()
+{
+    QFile smaps(u"/proc/self/smaps"_s);
+    if (!smaps.open(QIODevice::ReadOnly))
+        return {};
+    QMap<QByteArray, long> byName;
+    QByteArray name;
+    for (const QByteArray &line : smaps.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() >= 5 && fields[0].contains('-') && !fields[0].endsWith(':'))
+            name = fields.size() >= 6 ? fields[5] : QByteArray("[anonymous]");
+        else if (fields.size() >= 2 && fields[0] == "Rss:")
+            byName[name] += fields[1].toLong();
+    }
+    QList<QPair<QByteArray, long>> sorted;
+    for (auto it = byName.cbegin(); it != byName.cend(); ++it)
+        sorted.append({it.key(), it.value()});
+    std::sort(sorted.begin(), sorted.end(), [](const auto &a, const auto &b) { return a.second > b.second; });
+    return sorted;
+}
+
+// What the mapped font files hold in memory, in kB.
+long fontFilesKb()
+{
+    long kb = 0;
+    for (const auto &[name, size] : residentByMapping()) {
+        if (name.endsWith(".ttc") || name.endsWith(".otf") || name.endsWith(".ttf"))
+            kb += size;
+    }
+    return kb;
+}
+
+void printMappings()
+{
+    const auto mappings = residentByMapping();
+    std::printf("largest mappings by resident size:\n");
+    for (qsizetype i = 0; i < std::min<qsizetype>(25, mappings.size()); ++i)
+        std::printf("  %8.1f MiB  %s\n", mappings[i].second / 1024.0, mappings[i].first.constData());
+}
+
+void stage(const char *what)
+{
+    settle();
+    std::printf("  %-30s VmRSS %5.1f MiB: anonymous %5.1f, files %5.1f (fonts %5.1f), shared %4.1f;"
+                "   VmHWM %5.1f MiB\n",
+                what, statusKb("VmRSS") / 1024.0, statusKb("RssAnon") / 1024.0, statusKb("RssFile") / 1024.0,
+                fontFilesKb() / 1024.0, statusKb("RssShmem") / 1024.0, statusKb("VmHWM") / 1024.0);
+    std::fflush(stdout);
 }
 
 void click(QPushButton *button)
@@ -147,6 +197,8 @@ int main(int argc, char **argv)
     const long floorPeak = floorPeakKb();
     std::printf("%-44s %8.1f MiB   floor %6.1f MiB   ratio %5.2f\n", "peak memory during an exam", peak / 1024.0,
                 floorPeak / 1024.0, floorPeak > 0 ? static_cast<double>(peak) / static_cast<double>(floorPeak) : 0.0);
+    if (QCoreApplication::arguments().contains(u"--mappings"_s))
+        printMappings();
     app::roster().clear();
     return 0;
 }

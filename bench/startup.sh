@@ -51,14 +51,23 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Microseconds one run of a command takes, start to end; fails the script
-# when the command fails.
+# Microseconds of processor time (user and system) of the finished children
+# of the shell that ran `times` into the file $1.
+cpu_of() {
+    awk 'END { for (i = 1; i <= 2; i++) { split($i, t, /[ms]/); us += (t[1] * 60 + t[2]) * 1000000 } printf "%d", us }' "$1"
+}
+
+# One run of a command, timed from its start to its end: "wall cpu" in
+# microseconds (processor time: user and system, from the shell's own
+# accounting of its children). Fails the script when the command fails.
 time_run() {
-    local start end
+    local start end stem=$work/times.$BASHPID
+    times >"$stem.0"
     start=$EPOCHREALTIME
     "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
     end=$EPOCHREALTIME
-    echo $((${end/./} - ${start/./}))
+    times >"$stem.1"
+    echo $((${end/./} - ${start/./})) $(($(cpu_of "$stem.1") - $(cpu_of "$stem.0")))
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -67,31 +76,34 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 # the figure under the heading $1.
 measure() {
     local heading=$1 exe=$2 i
-    : >"$work/a"
-    : >"$work/b"
-    : >"$work/ratio"
+    local i a b
+    rm -f "$work"/[ab].* "$work/ratio"
     time_run "$exe" --quit-after-show >/dev/null
     time_run "$floor" --quit-after-show >/dev/null
     for ((i = 0; i < runs; i++)); do
-        local a b
-        a=$(time_run "$exe" --quit-after-show)
-        b=$(time_run "$floor" --quit-after-show)
-        echo "$a" >>"$work/a"
-        echo "$b" >>"$work/b"
-        awk -v a="$a" -v b="$b" 'BEGIN { print a / b }' >>"$work/ratio"
+        read -r -a a <<<"$(time_run "$exe" --quit-after-show)"
+        read -r -a b <<<"$(time_run "$floor" --quit-after-show)"
+        echo "${a[0]}" >>"$work/a.wall"
+        echo "${a[1]}" >>"$work/a.cpu"
+        echo "${b[0]}" >>"$work/b.wall"
+        echo "${b[1]}" >>"$work/b.cpu"
+        awk -v a="${a[0]}" -v b="${b[0]}" 'BEGIN { print a / b }' >>"$work/ratio"
     done
-    local ma mb spread_a spread_b pairs
-    ma=$(median <"$work/a")
-    mb=$(median <"$work/b")
+    local ma mb ca cb spread_a spread_b pairs
+    ma=$(median <"$work/a.wall")
+    mb=$(median <"$work/b.wall")
+    ca=$(median <"$work/a.cpu")
+    cb=$(median <"$work/b.cpu")
     pairs=$(median <"$work/ratio")
-    spread_a=$(sort -n "$work/a" | awk '{ v[NR] = $1 } END { printf "%.1f-%.1f", v[1] / 1000, v[NR] / 1000 }')
-    spread_b=$(sort -n "$work/b" | awk '{ v[NR] = $1 } END { printf "%.1f-%.1f", v[1] / 1000, v[NR] / 1000 }')
+    spread_a=$(sort -n "$work/a.wall" | awk '{ v[NR] = $1 } END { printf "%.1f-%.1f", v[1] / 1000, v[NR] / 1000 }')
+    spread_b=$(sort -n "$work/b.wall" | awk '{ v[NR] = $1 } END { printf "%.1f-%.1f", v[1] / 1000, v[NR] / 1000 }')
     echo
     echo "== $heading"
     awk -v what="start-up to the main menu painted" -v a="$ma" -v b="$mb" \
         'BEGIN { printf "%-40s %9.1f ms   floor %7.1f ms   ratio %5.2f\n", what, a / 1000, b / 1000, a / b }'
-    awk -v a="$spread_a" -v b="$spread_b" -v p="$pairs" -v n="$runs" \
-        'BEGIN { printf "   (%d runs each; min-max %s ms, floor %s ms; median of the pairs'"'"' ratios %.2f)\n", n, a, b, p }'
+    awk -v a="$spread_a" -v b="$spread_b" -v p="$pairs" -v n="$runs" -v ca="$ca" -v cb="$cb" \
+        'BEGIN { printf "   (%d runs each; wall min-max %s ms, floor %s ms; median of the pairs'"'"' ratios %.2f;\n" \
+                        "    processor time %.1f ms, floor %.1f ms, ratio %.2f)\n", n, a, b, p, ca / 1000, cb / 1000, ca / cb }'
 }
 
 echo "start-up benchmark on ${QT_QPA_PLATFORM:-the display $DISPLAY}, $runs alternating runs each"
