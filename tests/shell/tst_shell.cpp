@@ -12,6 +12,7 @@
 #include "txtxx.h"
 #include "tycst.h"
 #include "tlxxc.h"
+#include "quitaftershow.h"
 #include "testsupport.h"
 #include "widgets.h"
 
@@ -40,6 +41,19 @@ QString encipher(const QString &text)
 }
 
 int g_quits = 0;
+int g_paints = 0;        // paints of the main menu seen so far
+int g_paintsAtQuit = -1; // and when the program was asked to quit
+
+// Counts the paints of the window it watches.
+class PaintCounter : public QObject {
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++g_paints;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -70,6 +84,7 @@ private slots:
     void decipher_data();
     void decipher();
     void badHexLeavesDesignText();
+    void quitAfterShowQuitsOnceTheMenuIsPainted();
 
 private:
     void startWithBank();
@@ -84,7 +99,12 @@ void ShellTest::init()
     m_messages = &testing::installMessages();
     m_folder = std::make_unique<testing::ProgramFolder>();
     g_quits = 0;
-    app::setQuitHandler([] { ++g_quits; });
+    g_paints = 0;
+    g_paintsAtQuit = -1;
+    app::setQuitHandler([] {
+        ++g_quits;
+        g_paintsAtQuit = g_paints;
+    });
 }
 
 void ShellTest::cleanup()
@@ -299,6 +319,30 @@ void ShellTest::badHexLeavesDesignText()
     window.FormCreate();
     QCOMPARE(window.Label1->text().toUtf8().size() > 0, true);
     QCOMPARE(encipher(window.Label1->text()).size(), 220); // 110 bytes of banner text
+}
+
+void ShellTest::quitAfterShowQuitsOnceTheMenuIsPainted()
+{
+    qbank::Bank bank;
+    bank.sorts = {testing::sortOf(1, {1, 0, 0, 0, 0})};
+    bank.questions = {testing::choice(1, 1, 1, 0)};
+    m_folder->writeBank(bank);
+    startUp();
+    PaintCounter counter;
+    mainWindow()->installEventFilter(&counter);
+    QVERIFY(!quitAfterShowIfAsked({u"theoryexam"_s}));
+    QVERIFY(quitAfterShowIfAsked({u"theoryexam"_s, u"--quit-after-show"_s}));
+    QCoreApplication::processEvents();
+    QCOMPARE(g_quits, 0); // nothing painted yet
+
+    app::showSlot(Slot::main);
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow()));
+    QTRY_COMPARE(g_quits, 1);
+    QVERIFY(g_paintsAtQuit >= 1);
+    // Once only, however often the menu is painted again.
+    mainWindow()->repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(g_quits, 1);
 }
 
 EXAM_TEST(ShellTest)
