@@ -11,6 +11,7 @@
 #include "txccx.h"
 #include "txtxx.h"
 #include "tycst.h"
+#include "tksxz.h"
 #include "tlxxc.h"
 #include "quitaftershow.h"
 #include "testsupport.h"
@@ -85,6 +86,7 @@ private slots:
     void decipher();
     void badHexLeavesDesignText();
     void quitAfterShowQuitsOnceTheMenuIsPainted();
+    void sharedPicturesAppearAsBefore();
 
 private:
     void startWithBank();
@@ -343,6 +345,41 @@ void ShellTest::quitAfterShowQuitsOnceTheMenuIsPainted()
     mainWindow()->repaint();
     QCoreApplication::processEvents();
     QCOMPARE(g_quits, 1);
+}
+
+void ShellTest::sharedPicturesAppearAsBefore()
+{
+    startWithBank();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow()));
+    // What a picture shows: its resource stretched to the control by a plain
+    // label, as the windows drew their pictures before they were shared.
+    const auto asBefore = [](const QString &resource, const Picture *picture) {
+        QWidget window;
+        QLabel label(&window);
+        QPalette palette; // the window's colour shows through the pictures' transparent corners
+        palette.setColor(QPalette::Window, picture->palette().color(QPalette::Window));
+        label.setPalette(palette);
+        label.setScaledContents(true);
+        label.setPixmap(QPixmap(resource));
+        label.resize(picture->size());
+        return label.grab().toImage();
+    };
+    const QList<QPair<Picture *, QString>> menu = {
+        {mainWindow()->Image1, u"banner_main.png"_s}, {mainWindow()->Image2, u"school.jpg"_s},
+        {mainWindow()->Image9, u"menu_study.png"_s},  {mainWindow()->Image3, u"menu_exit.png"_s}};
+    for (const auto &[picture, file] : menu)
+        QCOMPARE(picture->grab().toImage(), asBefore(u":/assets/"_s + file, picture));
+
+    // The study-set window, built hidden at start-up, makes its banner when
+    // first shown; the exam notice shows the very same stretched pixmap.
+    auto *study = app::roster().get<Txtxx>();
+    QVERIFY(study->Image1->pixmap().isNull());
+    app::showSlot(Slot::xtxx);
+    QCOMPARE(study->Image1->grab().toImage(), asBefore(u":/assets/banner_notice.bmp"_s, study->Image1));
+    auto *notice = app::build<Tksxz>();
+    app::showWindow(notice);
+    QCOMPARE(notice->Image1->pixmap().cacheKey(), study->Image1->pixmap().cacheKey());
+    QVERIFY(m_messages->errors.isEmpty());
 }
 
 EXAM_TEST(ShellTest)
