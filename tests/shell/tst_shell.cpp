@@ -18,6 +18,7 @@
 #include "widgets.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QStringEncoder>
 #include <QTest>
@@ -87,6 +88,7 @@ private slots:
     void badHexLeavesDesignText();
     void quitAfterShowQuitsOnceTheMenuIsPainted();
     void sharedPicturesAppearAsBefore();
+    void vehicleClassTextIsSizedAtFirstShow();
 
 private:
     void startWithBank();
@@ -380,6 +382,22 @@ void ShellTest::sharedPicturesAppearAsBefore()
     app::showWindow(notice);
     QCOMPARE(notice->Image1->pixmap().cacheKey(), study->Image1->pixmap().cacheKey());
     QVERIFY(m_messages->errors.isEmpty());
+}
+
+void ShellTest::vehicleClassTextIsSizedAtFirstShow()
+{
+    startWithBank();
+    auto *xccx = app::roster().get<Txccx>();
+    QTest::mouseClick(mainWindow()->Image8, Qt::LeftButton);
+    QVERIFY(xccx->isVisible());
+    const QList<QPair<QLabel *, QPoint>> labels = {
+        {xccx->Label2, QPoint(24, 64)}, {xccx->Label3, QPoint(48, 168)}, {xccx->Label4, QPoint(48, 192)}};
+    for (const auto &[label, at] : labels) {
+        QCOMPARE(label->pos(), at);
+        QCOMPARE(label->size(), label->sizeHint()); // the whole text, not clipped
+        QVERIFY(label->width() > 80 && label->height() >= 16);
+    }
+    QCOMPARE(xccx->ComboBox1->geometry(), QRect(128, 64, 161, xccx->ComboBox1->sizeHint().height()));
 }
 
 EXAM_TEST(ShellTest)
