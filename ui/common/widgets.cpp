@@ -70,6 +70,17 @@ SharedPictures &sharedPictures()
     return pictures;
 }
 
+// One thread decodes, beside the thread that goes on with start-up: on two
+// cores, more decoders would only take turns with it.
+QThreadPool &decoder()
+{
+    struct Decoder : QThreadPool {
+        Decoder() { setMaxThreadCount(1); }
+    };
+    static Decoder pool;
+    return pool;
+}
+
 QString pictureKey(const QString &resource, const QSize &size)
 {
     return size.isValid() ? u"%1@%2x%3"_s.arg(resource).arg(size.width()).arg(size.height()) : resource;
@@ -86,7 +97,7 @@ void Picture::setPicture(const QString &resource, Decode decode)
         // Images may be decoded on any thread; pixmaps are made on this one.
         auto task = std::make_shared<std::packaged_task<QImage()>>([resource] { return QImageReader(resource).read(); });
         shared.decoding.insert(resource, task->get_future().share());
-        QThreadPool::globalInstance()->start([task] { (*task)(); });
+        decoder().start([task] { (*task)(); });
     }
     if (isVisible())
         makePicture();
