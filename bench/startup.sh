@@ -46,10 +46,12 @@ done
 if [[ -z ${DISPLAY:-} && -z ${QT_QPA_PLATFORM:-} ]]; then
     export QT_QPA_PLATFORM=offscreen
 fi
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
+    export XDG_RUNTIME_DIR=$work/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 
 # Microseconds of processor time (user and system) of the finished children
 # of the shell that ran `times` into the file $1.
