@@ -11,11 +11,14 @@
 #include "txccx.h"
 #include "txtxx.h"
 #include "tycst.h"
+#include "tksxz.h"
 #include "tlxxc.h"
+#include "quitaftershow.h"
 #include "testsupport.h"
 #include "widgets.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QStringEncoder>
 #include <QTest>
@@ -40,6 +43,19 @@ QString encipher(const QString &text)
 }
 
 int g_quits = 0;
+int g_paints = 0;        // paints of the main menu seen so far
+int g_paintsAtQuit = -1; // and when the program was asked to quit
+
+// Counts the paints of the window it watches.
+class PaintCounter : public QObject {
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++g_paints;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -70,6 +86,9 @@ private slots:
     void decipher_data();
     void decipher();
     void badHexLeavesDesignText();
+    void quitAfterShowQuitsOnceTheMenuIsPainted();
+    void sharedPicturesAppearAsBefore();
+    void vehicleClassTextIsSizedAtFirstShow();
 
 private:
     void startWithBank();
@@ -84,7 +103,12 @@ void ShellTest::init()
     m_messages = &testing::installMessages();
     m_folder = std::make_unique<testing::ProgramFolder>();
     g_quits = 0;
-    app::setQuitHandler([] { ++g_quits; });
+    g_paints = 0;
+    g_paintsAtQuit = -1;
+    app::setQuitHandler([] {
+        ++g_quits;
+        g_paintsAtQuit = g_paints;
+    });
 }
 
 void ShellTest::cleanup()
@@ -299,6 +323,81 @@ void ShellTest::badHexLeavesDesignText()
     window.FormCreate();
     QCOMPARE(window.Label1->text().toUtf8().size() > 0, true);
     QCOMPARE(encipher(window.Label1->text()).size(), 220); // 110 bytes of banner text
+}
+
+void ShellTest::quitAfterShowQuitsOnceTheMenuIsPainted()
+{
+    qbank::Bank bank;
+    bank.sorts = {testing::sortOf(1, {1, 0, 0, 0, 0})};
+    bank.questions = {testing::choice(1, 1, 1, 0)};
+    m_folder->writeBank(bank);
+    startUp();
+    PaintCounter counter;
+    mainWindow()->installEventFilter(&counter);
+    QVERIFY(!quitAfterShowIfAsked({u"theoryexam"_s}));
+    QVERIFY(quitAfterShowIfAsked({u"theoryexam"_s, u"--quit-after-show"_s}));
+    QCoreApplication::processEvents();
+    QCOMPARE(g_quits, 0); // nothing painted yet
+
+    app::showSlot(Slot::main);
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow()));
+    QTRY_COMPARE(g_quits, 1);
+    QVERIFY(g_paintsAtQuit >= 1);
+    // Once only, however often the menu is painted again.
+    mainWindow()->repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(g_quits, 1);
+}
+
+void ShellTest::sharedPicturesAppearAsBefore()
+{
+    startWithBank();
+    QVERIFY(QTest::qWaitForWindowExposed(mainWindow()));
+    // What a picture shows: its resource stretched to the control by a plain
+    // label, as the windows drew their pictures before they were shared.
+    const auto asBefore = [](const QString &resource, const Picture *picture) {
+        QWidget window;
+        QLabel label(&window);
+        QPalette palette; // the window's colour shows through the pictures' transparent corners
+        palette.setColor(QPalette::Window, picture->palette().color(QPalette::Window));
+        label.setPalette(palette);
+        label.setScaledContents(true);
+        label.setPixmap(QPixmap(resource));
+        label.resize(picture->size());
+        return label.grab().toImage();
+    };
+    const QList<QPair<Picture *, QString>> menu = {
+        {mainWindow()->Image1, u"banner_main.png"_s}, {mainWindow()->Image2, u"school.jpg"_s},
+        {mainWindow()->Image9, u"menu_study.png"_s},  {mainWindow()->Image3, u"menu_exit.png"_s}};
+    for (const auto &[picture, file] : menu)
+        QCOMPARE(picture->grab().toImage(), asBefore(u":/assets/"_s + file, picture));
+
+    // The study-set window, built hidden at start-up, makes its banner when
+    // first shown; the exam notice shows the very same stretched pixmap.
+    auto *study = app::roster().get<Txtxx>();
+    QVERIFY(study->Image1->pixmap().isNull());
+    app::showSlot(Slot::xtxx);
+    QCOMPARE(study->Image1->grab().toImage(), asBefore(u":/assets/banner_notice.bmp"_s, study->Image1));
+    auto *notice = app::build<Tksxz>();
+    app::showWindow(notice);
+    QCOMPARE(notice->Image1->pixmap().cacheKey(), study->Image1->pixmap().cacheKey());
+    QVERIFY(m_messages->errors.isEmpty());
+}
+
+void ShellTest::vehicleClassTextIsSizedAtFirstShow()
+{
+    startWithBank();
+    auto *xccx = app::roster().get<Txccx>();
+    QTest::mouseClick(mainWindow()->Image8, Qt::LeftButton);
+    QVERIFY(xccx->isVisible());
+    const QList<QPair<QLabel *, QPoint>> labels = {
+        {xccx->Label2, QPoint(24, 64)}, {xccx->Label3, QPoint(48, 168)}, {xccx->Label4, QPoint(48, 192)}};
+    for (const auto &[label, at] : labels) {
+        QCOMPARE(label->pos(), at);
+        QCOMPARE(label->size(), label->sizeHint()); // the whole text, not clipped
+        QVERIFY(label->width() > 80 && label->height() >= 16);
+    }
+    QCOMPARE(xccx->ComboBox1->geometry(), QRect(128, 64, 161, xccx->ComboBox1->sizeHint().height()));
 }
 
 EXAM_TEST(ShellTest)

@@ -1,10 +1,14 @@
 #include "widgets.h"
 
+#include <QHash>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextLayout>
+#include <QThreadPool>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -41,7 +45,7 @@ void Shape::paintEvent(QPaintEvent *)
 }
 
 Picture::Picture(QWidget *parent, const QString &name, const QRect &bounds, Fit fit)
-    : ClickLabel(parent)
+    : ClickLabel(parent), m_stretch(fit == Fit::Stretch)
 {
     setObjectName(name);
     setGeometry(bounds);
@@ -49,6 +53,98 @@ Picture::Picture(QWidget *parent, const QString &name, const QRect &bounds, Fit 
         setScaledContents(true);
     else
         setAlignment(Qt::AlignCenter);
+}
+
+namespace {
+
+// Shared window pictures, made once for the whole run: the pixmaps by
+// resource and size, and the decoding that runs in the background.
+struct SharedPictures {
+    QHash<QString, QPixmap> pixmaps;
+    QHash<QString, std::shared_future<QImage>> decoding;
+};
+
+SharedPictures &sharedPictures()
+{
+    static SharedPictures pictures;
+    return pictures;
+}
+
+// One thread decodes, beside the thread that goes on with start-up: on two
+// cores, more decoders would only take turns with it.
+QThreadPool &decoder()
+{
+    struct Decoder : QThreadPool {
+        Decoder() { setMaxThreadCount(1); }
+    };
+    static Decoder pool;
+    return pool;
+}
+
+QString pictureKey(const QString &resource, const QSize &size)
+{
+    return size.isValid() ? u"%1@%2x%3"_s.arg(resource).arg(size.width()).arg(size.height()) : resource;
+}
+
+} // namespace
+
+void Picture::setPicture(const QString &resource, Decode decode)
+{
+    m_resource = resource;
+    SharedPictures &shared = sharedPictures();
+    if (decode == Decode::InBackground && !shared.decoding.contains(resource) &&
+        !shared.pixmaps.contains(pictureKey(resource, pictureSize()))) {
+        // Images may be decoded on any thread; pixmaps are made on this one.
+        auto task = std::make_shared<std::packaged_task<QImage()>>([resource] { return QImageReader(resource).read(); });
+        shared.decoding.insert(resource, task->get_future().share());
+        decoder().start([task] { (*task)(); });
+    }
+    if (isVisible())
+        makePicture();
+}
+
+void Picture::showEvent(QShowEvent *event)
+{
+    if (!m_resource.isEmpty())
+        makePicture();
+    ClickLabel::showEvent(event);
+}
+
+QSize Picture::pictureSize() const
+{
+    // Stretched to the size the label would stretch it to, so that the label
+    // draws the shared pixmap as it is.
+    return m_stretch ? contentsRect().size() * devicePixelRatio() : QSize();
+}
+
+void Picture::makePicture()
+{
+    setPixmap(sharedPicture(m_resource, pictureSize()));
+    m_resource.clear();
+}
+
+QPixmap sharedPicture(const QString &resource, const QSize &size)
+{
+    SharedPictures &shared = sharedPictures();
+    const QString key = pictureKey(resource, size);
+    const auto found = shared.pixmaps.constFind(key);
+    if (found != shared.pixmaps.cend())
+        return *found;
+    // Decoded as QPixmap(file) decodes, but kept here rather than in the
+    // pixmap cache.
+    QImage image;
+    const auto decoding = shared.decoding.find(resource);
+    if (decoding != shared.decoding.end()) {
+        image = decoding->get();
+        shared.decoding.erase(decoding);
+    } else {
+        image = QImageReader(resource).read();
+    }
+    QPixmap picture = QPixmap::fromImage(std::move(image));
+    if (size.isValid() && !picture.isNull() && picture.size() != size)
+        picture = QPixmap::fromImage(picture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    shared.pixmaps.insert(key, picture);
+    return picture;
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -59,7 +59,29 @@ class Picture : public ClickLabel {
 public:
     enum class Fit { Stretch, Centre };
     Picture(QWidget *parent, const QString &name, const QRect &bounds, Fit fit);
+
+    // Shared window pictures: shows a picture of the program's resources,
+    // made when the picture is first shown (see sharedPicture()). A window
+    // shown right away has its pictures decoded in the background meanwhile.
+    enum class Decode { AtFirstShow, InBackground };
+    void setPicture(const QString &resource, Decode decode = Decode::AtFirstShow);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QSize pictureSize() const;
+    void makePicture();
+
+    bool m_stretch;
+    QString m_resource; // a shared picture still to be made
 };
+
+// Shared window pictures: a picture of the program's resources, decoded once
+// for the whole run and shared by every window that shows it. With a size,
+// the picture stretched to that size as a stretched Picture draws it, also
+// made once; the decoded original is then not kept.
+QPixmap sharedPicture(const QString &resource, const QSize &size = QSize());
 
 // A label at a position: sized to its text, or with fixed bounds (optionally
 // word-wrapped). Labels are transparent, so they show what lies beneath.

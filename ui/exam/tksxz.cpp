@@ -62,7 +62,7 @@ Tksxz::Tksxz(QWidget *parent) : Form(parent)
     setKeyPreview(true);
 
     Image1 = new Picture(this, u"Image1"_s, QRect(0, 0, 800, 153), Picture::Fit::Stretch);
-    Image1->setPixmap(QPixmap(u":/assets/banner_notice.bmp"_s));
+    Image1->setPicture(u":/assets/banner_notice.bmp"_s);
     Shape1 = new Shape(this, u"Shape1"_s, QRect(0, 154, 785, 405), QColor(230, 230, 250), QColor(192, 192, 192), 3);
     Shape2 = new Shape(this, u"Shape2"_s, QRect(320, 155, 2, 404), QColor(192, 192, 192), QColor(192, 192, 192));
 

@@ -28,7 +28,12 @@ public:
     QLabel *Label3;
     QLabel *Label4;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void Button1Click();
     void Button2Click();
+
+    bool m_sized = false;
 };

@@ -1,5 +1,6 @@
 #include "helppage.h"
 
+#include "errorpolicy.h"
 #include "programfolder.h"
 
 #include <QFileInfo>
@@ -50,5 +51,14 @@ HelpPage::HelpPage(const QString &name, const QString &page, const QRect &viewBo
 
 void HelpPage::FormCreate()
 {
-    WebBrowser1->navigate(m_page);
+    // The page itself waits for the first show.
+}
+
+void HelpPage::showEvent(QShowEvent *event)
+{
+    if (!m_loaded) {
+        m_loaded = true;
+        app::guarded([this] { WebBrowser1->navigate(m_page); });
+    }
+    Form::showEvent(event);
 }

@@ -17,7 +17,10 @@ protected:
     QVariant loadResource(int type, const QUrl &name) override;
 };
 
-// A window that shows one local help page, loaded once at creation.
+// A window that shows one local help page. The page is loaded once, when the
+// window is first shown: the pages are built at start-up but read by few
+// pupils, and reading and styling them is most of what building them costs.
+// Shown again, the view shows the page as the pupil left it.
 class HelpPage : public Form {
     Q_OBJECT
 public:
@@ -27,7 +30,9 @@ public:
 
 protected:
     HelpPage(const QString &name, const QString &page, const QRect &viewBounds);
+    void showEvent(QShowEvent *event) override;
 
 private:
     QString m_page;
+    bool m_loaded = false;
 };

@@ -3,6 +3,7 @@
 #include "bankplace.h"
 #include "connection.h"
 #include "fonts.h"
+#include "quitaftershow.h"
 #include "roster.h"
 #include "startup.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char **argv)
     if (!app::claimBank(bank))
         return 1;
     startUp();
+    quitAfterShowIfAsked();
     app::showSlot(app::Slot::main);
     const int status = application.exec();
     app::roster().clear();

@@ -10,8 +10,16 @@
 #include "txccx.h"
 #include "txtxx.h"
 
+#include <QPixmapCache>
+
 void startUp()
 {
+    // QPixmap(file) keeps every picture it loads in the pixmap cache, up to
+    // 10 MiB by default: over an exam or a browse, the question pictures came
+    // to hold several MB long after they were shown. The windows' own
+    // pictures are shared apart (sharedPicture()); the cache keeps a few
+    // recent question pictures and the style's small pixmaps.
+    QPixmapCache::setCacheLimit(1024);
     app::build<Tmain>();
     app::build<Tjtbz>();
     app::build<Tjxjs>();

@@ -40,13 +40,13 @@ Tmain::Tmain(QWidget *parent) : Form(parent)
     Shape1 = new Shape(this, u"Shape1"_s, QRect(0, 80, 795, 496),
                        QApplication::palette().color(QPalette::Highlight), kActiveCaptionGradient);
     Image1 = new Picture(this, u"Image1"_s, QRect(-8, -8, 817, 89), Picture::Fit::Stretch);
-    Image1->setPixmap(QPixmap(u":/assets/banner_main.png"_s));
+    Image1->setPicture(u":/assets/banner_main.png"_s, Picture::Decode::InBackground);
     Image2 = new Picture(this, u"Image2"_s, QRect(0, 88, 577, 470), Picture::Fit::Stretch);
-    Image2->setPixmap(QPixmap(u":/assets/school.jpg"_s));
+    Image2->setPicture(u":/assets/school.jpg"_s, Picture::Decode::InBackground);
 
     const auto menu = [this](const QString &name, int top, const QString &picture) {
         auto *image = new Picture(this, name, QRect(576, top, 220, 46), Picture::Fit::Stretch);
-        image->setPixmap(QPixmap(u":/assets/"_s + picture));
+        image->setPicture(u":/assets/"_s + picture, Picture::Decode::InBackground);
         image->setCursor(Qt::PointingHandCursor);
         return image;
     };

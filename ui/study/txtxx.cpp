@@ -22,7 +22,7 @@ Txtxx::Txtxx(QWidget *parent) : Form(parent)
     setKeyPreview(true);
 
     Image1 = new Picture(this, u"Image1"_s, QRect(-8, 0, 800, 153), Picture::Fit::Stretch);
-    Image1->setPixmap(QPixmap(u":/assets/banner_notice.bmp"_s));
+    Image1->setPicture(u":/assets/banner_notice.bmp"_s);
     const QColor silver(192, 192, 192);
     Shape1 = new Shape(this, u"Shape1"_s, QRect(0, 144, 793, 433), QColor(230, 230, 250), silver, 3);
     Shape2 = new Shape(this, u"Shape2"_s, QRect(320, 155, 2, 404), silver, silver);
