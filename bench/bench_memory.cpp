@@ -15,6 +15,7 @@
 #include "benchsupport.h"
 #include "errorpolicy.h"
 #include "fonts.h"
+#include "programfolder.h"
 #include "roster.h"
 #include "startup.h"
 #include "tksqr.h"
@@ -159,7 +160,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no bundled bank in %s: build the program first\n", qPrintable(bin));
         return 1;
     }
-    bench::BenchFolder folder(bin + u"data.db"_s);
+    const bench::BankFolder folder(bin + u"data.db"_s);
+    app::setProgramFolder(folder.path());
     for (const QString &item : {u"html"_s, u"upload"_s, u"system.ini"_s})
         QFile::link(bin + item, folder.path() + item);
 

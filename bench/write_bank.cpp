@@ -3,7 +3,7 @@
 //
 //   write_bank QUESTIONS FILE
 #include "bank.h"
-#include "benchsupport.h"
+#include "benchcore.h"
 
 #include <QCoreApplication>
 #include <cstdio>
