@@ -36,9 +36,10 @@ void DrawQuestions(data::Table &subject, data::Table &note, int count, qint64 so
     subject.setFilter(u"(sortid=%1) and (typeId=%2)"_s.arg(sortId).arg(kind));
     subject.setFiltered(true);
     subject.first();
-    const int n = subject.recordCount();
     if (count <= 0)
         return;
+    subject.readRows(); // every line moves through them by position
+    const int n = subject.recordCount();
     if (n == 0) {
         throw AppError(u"题型 %1（%2）中没有%3，无法组成试卷（需要 %4 道）"_s.arg(sortId)
                            .arg(sortName, kind == kTrueFalse ? u"判断题"_s : u"选择题"_s)

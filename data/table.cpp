@@ -61,7 +61,7 @@ Table::~Table()
     // Nothing may escape a destructor: what was not posted is dropped.
     m_state = State::Browse;
     m_buffer.clear();
-    m_statements.clear();
+    forgetStatements();
     m_open = false;
 }
 
@@ -139,6 +139,7 @@ void Table::open()
         throw;
     }
     m_open = true;
+    forgetStatements();
     markStale();
 }
 
@@ -149,7 +150,15 @@ void Table::close()
     checkBrowseMode();
     m_open = false;
     markStale();
-    m_statements.clear();
+    forgetStatements();
+}
+
+int Table::position(const QString &name) const
+{
+    const auto found = m_columnIndex.constFind(name.toLower());
+    if (found == m_columnIndex.constEnd())
+        throw AppError(u"表 %1 中没有列 %2"_s.arg(m_table, name));
+    return found.value();
 }
 
 QString Table::column(const QString &name) const
@@ -170,6 +179,8 @@ void Table::setFilter(const QString &expression)
     }
     m_filterText = expression;
     m_filter = std::move(parsed);
+    if (m_filtered)
+        shapeChanged();
     if (m_open && m_filtered)
         markStale();
 }
@@ -181,6 +192,7 @@ void Table::setFiltered(bool on)
     if (m_open)
         checkBrowseMode();
     m_filtered = on;
+    shapeChanged();
     if (m_open)
         markStale();
 }
@@ -206,6 +218,7 @@ void Table::setSort(const QString &order)
     }
     m_sortText = order;
     m_sort = parsed;
+    shapeChanged();
     if (m_open)
         markStale(keep);
 }
@@ -271,6 +284,49 @@ QSqlQuery &Table::prepared(const QString &sql) const
     return *held;
 }
 
+template <class MakeSql>
+QSqlQuery &Table::shaped(QSqlQuery *&slot, MakeSql makeSql) const
+{
+    if (!slot)
+        slot = &prepared(makeSql());
+    return *slot;
+}
+
+void Table::shapeChanged()
+{
+    m_shaped = Shaped();
+    m_orderColumns.clear();
+    if (!m_open)
+        return;
+    const auto add = [this](const QString &name) {
+        const int c = position(name);
+        if (std::find(m_orderColumns.begin(), m_orderColumns.end(), c) == m_orderColumns.end())
+            m_orderColumns.push_back(c);
+    };
+    if (!m_sort.column.isEmpty())
+        add(m_sort.column);
+    for (const QString &c : std::as_const(m_indexColumns))
+        add(c);
+}
+
+int Table::orderSlot(int column) const
+{
+    for (size_t j = 0; j < m_orderColumns.size(); ++j) {
+        if (m_orderColumns[j] == column)
+            return static_cast<int>(j);
+    }
+    return -1;
+}
+
+void Table::forgetStatements()
+{
+    shapeChanged();
+    m_rowQuery = nullptr;
+    m_deleteQuery = nullptr;
+    m_writeQueries.clear();
+    m_statements.clear();
+}
+
 void Table::run(QSqlQuery &query, const QString &what) const
 {
     if (!query.exec()) {
@@ -284,6 +340,7 @@ void Table::markStale(qint64 keepRowId)
 {
     m_stale = true;
     m_rowIds.clear();
+    m_orderValues.clear();
     m_count.reset();
     m_positionOf.clear();
     m_pos = -1;
@@ -297,17 +354,30 @@ void Table::ensureRows() const
 {
     if (!m_stale)
         return;
-    QSqlQuery &query = prepared(u"SELECT rowid"_s + fromWhere() + orderBy());
+    QSqlQuery &query = shaped(m_shaped.list, [this] {
+        QString columns = u"rowid"_s;
+        for (const int c : m_orderColumns)
+            columns += u", "_s + quoted(m_columns.at(c));
+        return u"SELECT "_s + columns + fromWhere() + orderBy();
+    });
     bindFilter(query);
     run(query, u"无法读取"_s);
+    const int k = static_cast<int>(m_orderColumns.size());
     std::vector<qint64> rows;
-    if (m_count)
+    std::vector<QVariant> values;
+    if (m_count) {
         rows.reserve(static_cast<size_t>(*m_count));
-    while (query.next())
+        values.reserve(static_cast<size_t>(*m_count) * static_cast<size_t>(k));
+    }
+    while (query.next()) {
         rows.push_back(query.value(0).toLongLong());
+        for (int j = 1; j <= k; ++j)
+            values.push_back(query.value(j));
+    }
     query.finish();
 
     m_rowIds = std::move(rows);
+    m_orderValues = std::move(values);
     m_stale = false;
     m_count.reset();
     m_positionOf.clear();
@@ -324,7 +394,8 @@ bool Table::resolveCurrent() const
     if (!m_stale)
         return m_pos >= 0 && !m_rowIds.empty();
     if (m_rowId == kUnknown) {
-        QSqlQuery &query = prepared(u"SELECT rowid"_s + fromWhere() + orderBy() + u" LIMIT 1"_s);
+        QSqlQuery &query =
+            shaped(m_shaped.first, [this] { return u"SELECT rowid"_s + fromWhere() + orderBy() + u" LIMIT 1"_s; });
         bindFilter(query);
         run(query, u"无法读取"_s);
         m_rowId = query.next() ? query.value(0).toLongLong() : kNone;
@@ -359,12 +430,19 @@ bool Table::passesFilter(qint64 rowId) const
 {
     if (where().isEmpty())
         return true;
-    QSqlQuery &query = prepared(u"SELECT 1"_s + fromWhere(u"rowid = ?"_s));
+    QSqlQuery &query = shaped(m_shaped.passes, [this] { return u"SELECT 1"_s + fromWhere(u"rowid = ?"_s); });
     query.bindValue(bindFilter(query), rowId);
     run(query, u"无法读取"_s);
     const bool passes = query.next();
     query.finish();
     return passes;
+}
+
+void Table::readRows()
+{
+    requireOpen();
+    checkBrowseMode();
+    ensureRows();
 }
 
 void Table::first()
@@ -461,7 +539,7 @@ int Table::recordCount() const
     if (!m_stale)
         return static_cast<int>(m_rowIds.size());
     if (!m_count) {
-        QSqlQuery &query = prepared(u"SELECT count(*)"_s + fromWhere());
+        QSqlQuery &query = shaped(m_shaped.count, [this] { return u"SELECT count(*)"_s + fromWhere(); });
         bindFilter(query);
         run(query, u"无法读取"_s);
         m_count = query.next() ? query.value(0).toInt() : 0;
@@ -492,10 +570,12 @@ const std::vector<QVariant> &Table::currentRow() const
     const qint64 rowId = currentRowId();
     if (rowId == m_cachedRowId)
         return m_cachedRow;
-    QStringList names;
-    for (const QString &c : m_columns)
-        names << quoted(c);
-    QSqlQuery &query = prepared(u"SELECT %1 FROM %2 WHERE rowid = ?"_s.arg(names.join(u", "_s), quoted(m_table)));
+    QSqlQuery &query = shaped(m_rowQuery, [this] {
+        QStringList names;
+        for (const QString &c : m_columns)
+            names << quoted(c);
+        return u"SELECT %1 FROM %2 WHERE rowid = ?"_s.arg(names.join(u", "_s), quoted(m_table));
+    });
     query.bindValue(0, rowId);
     run(query, u"无法读取"_s);
     if (!query.next()) {
@@ -515,13 +595,18 @@ const std::vector<QVariant> &Table::currentRow() const
 QVariant Table::value(const QString &name) const
 {
     requireOpen();
-    const int index = m_columnIndex.value(column(name).toLower());
+    const int index = position(name);
     if (m_state != State::Browse) {
         const auto found = m_buffer.constFind(index);
         if (found != m_buffer.constEnd())
             return found.value();
         if (m_state == State::Insert)
             return QVariant();
+    }
+    if (!m_stale && m_pos >= 0) {
+        const int j = orderSlot(index);
+        if (j >= 0)
+            return m_orderValues[static_cast<size_t>(m_pos) * m_orderColumns.size() + static_cast<size_t>(j)];
     }
     return currentRow().at(static_cast<size_t>(index));
 }
@@ -550,8 +635,10 @@ bool Table::locate(const QString &name, qint64 value)
     requireOpen();
     checkBrowseMode();
     // In the order of the rows, so that the first match is the first row.
-    QSqlQuery &query =
-        prepared(u"SELECT rowid"_s + fromWhere(quoted(column(name)) + u" = ?"_s) + orderBy() + u" LIMIT 1"_s);
+    const int c = position(name);
+    QSqlQuery &query = shaped(m_shaped.locate[c], [this, c] {
+        return u"SELECT rowid"_s + fromWhere(quoted(m_columns.at(c)) + u" = ?"_s) + orderBy() + u" LIMIT 1"_s;
+    });
     query.bindValue(bindFilter(query), value);
     run(query, u"无法查找"_s);
     if (!query.next()) {
@@ -603,7 +690,7 @@ void Table::setValue(const QString &name, const QVariant &value)
     requireOpen();
     if (m_state == State::Browse)
         fail(u"不在编辑状态，不能写入列 %1"_s.arg(name));
-    m_buffer.insert(m_columnIndex.value(column(name).toLower()), value);
+    m_buffer.insert(position(name), value);
 }
 
 void Table::post()
@@ -619,25 +706,36 @@ void Table::post()
     // The columns in table order, so that the same columns always make the
     // same statement.
     std::vector<int> written;
+    quint64 key = state == State::Insert ? 1 : 0;
     for (auto it = buffer.constBegin(); it != buffer.constEnd(); ++it)
         written.push_back(it.key());
     std::sort(written.begin(), written.end());
-    QStringList names;
     for (const int c : written)
-        names << quoted(m_columns.at(c));
+        key |= c < 63 ? quint64(2) << c : 0;
+    const bool cached = written.empty() || written.back() < 63;
+    const auto statement = [&](const auto &makeSql) -> QSqlQuery & {
+        if (!cached)
+            return prepared(makeSql());
+        return shaped(m_writeQueries[key], makeSql);
+    };
+    const auto names = [&] {
+        QStringList list;
+        for (const int c : written)
+            list << quoted(m_columns.at(c));
+        return list;
+    };
 
     if (state == State::Insert) {
-        QString sql;
-        if (names.isEmpty()) {
-            sql = u"INSERT INTO %1 DEFAULT VALUES"_s.arg(quoted(m_table));
-        } else {
+        QSqlQuery &query = statement([&] {
+            const QStringList columns = names();
+            if (columns.isEmpty())
+                return u"INSERT INTO %1 DEFAULT VALUES"_s.arg(quoted(m_table));
             QStringList marks;
-            for (qsizetype i = 0; i < names.size(); ++i)
+            for (qsizetype i = 0; i < columns.size(); ++i)
                 marks << u"?"_s;
-            sql = u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(quoted(m_table), names.join(u", "_s),
-                                                           marks.join(u", "_s));
-        }
-        QSqlQuery &query = prepared(sql);
+            return u"INSERT INTO %1 (%2) VALUES (%3)"_s.arg(quoted(m_table), columns.join(u", "_s),
+                                                            marks.join(u", "_s));
+        });
         for (size_t i = 0; i < written.size(); ++i)
             query.bindValue(static_cast<int>(i), buffer.value(written[i]));
         run(query, u"无法添加行"_s);
@@ -647,13 +745,15 @@ void Table::post()
         markStale(passesFilter(rowId) ? rowId : -1);
         return;
     }
-    if (names.isEmpty())
+    if (written.empty())
         return;
     const qint64 rowId = currentRowId();
-    QStringList sets;
-    for (const QString &n : std::as_const(names))
-        sets << n + u" = ?"_s;
-    QSqlQuery &query = prepared(u"UPDATE %1 SET %2 WHERE rowid = ?"_s.arg(quoted(m_table), sets.join(u", "_s)));
+    QSqlQuery &query = statement([&] {
+        QStringList sets;
+        for (const QString &n : names())
+            sets << n + u" = ?"_s;
+        return u"UPDATE %1 SET %2 WHERE rowid = ?"_s.arg(quoted(m_table), sets.join(u", "_s));
+    });
     int position = 0;
     for (const int c : written)
         query.bindValue(position++, buffer.value(c));
@@ -662,6 +762,14 @@ void Table::post()
     const int changed = query.numRowsAffected();
     query.finish();
     m_cachedRowId = -1;
+    if (changed > 0 && !m_stale && m_pos >= 0) {
+        for (const int c : written) {
+            const int j = orderSlot(c);
+            if (j >= 0)
+                m_orderValues[static_cast<size_t>(m_pos) * m_orderColumns.size() + static_cast<size_t>(j)] =
+                    buffer.value(c);
+        }
+    }
     if (changed == 0)
         fail(u"无法保存第 %1 行：这一行已不在题库中（题库可能被另一个正在运行的程序改写了），什么也没有保存"_s
                  .arg(recNo()));
@@ -684,7 +792,7 @@ void Table::remove()
     }
     ensureRows();
     const qint64 rowId = currentRowId();
-    QSqlQuery &query = prepared(u"DELETE FROM %1 WHERE rowid = ?"_s.arg(quoted(m_table)));
+    QSqlQuery &query = shaped(m_deleteQuery, [this] { return u"DELETE FROM %1 WHERE rowid = ?"_s.arg(quoted(m_table)); });
     query.bindValue(0, rowId);
     run(query, u"无法删除第 %1 行"_s.arg(recNo()));
     const int changed = query.numRowsAffected();
@@ -695,6 +803,8 @@ void Table::remove()
         fail(u"无法删除第 %1 行：这一行已不在题库中（题库可能被另一个正在运行的程序改写了）"_s.arg(row));
     }
     m_rowIds.erase(m_rowIds.begin() + m_pos);
+    const auto k = static_cast<qsizetype>(m_orderColumns.size());
+    m_orderValues.erase(m_orderValues.begin() + m_pos * k, m_orderValues.begin() + (m_pos + 1) * k);
     m_positionOf.clear();
     m_cachedRowId = -1;
     if (m_pos >= static_cast<int>(m_rowIds.size()))

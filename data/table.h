@@ -45,6 +45,11 @@ public:
     void close();
     bool isOpen() const { return m_open; }
 
+    // Reads the rows now rather than when they are first needed: for a
+    // caller about to move through them by position, which then has their
+    // count without asking for it.
+    void readRows();
+
     // Setting a filter expression checks it at once (syntax, and the columns
     // when the table is open); a bad one throws and changes nothing.
     void setFilter(const QString &expression);
@@ -87,6 +92,8 @@ public:
     QStringList columns() const { return m_columns; }
     // The column's name as the table spells it; throws for an unknown name.
     QString column(const QString &name) const;
+    // Its position in columns(); throws for an unknown name.
+    int position(const QString &name) const;
 
 private:
     enum class State { Browse, Edit, Insert };
@@ -106,8 +113,15 @@ private:
     bool resolveCurrent() const;
     bool edge(Edge e) const;
     bool passesFilter(qint64 rowId) const;
+    int orderSlot(int column) const; // in m_orderColumns, or -1
 
     QSqlQuery &prepared(const QString &sql) const;
+    // A statement of the current filter and sort order: prepared (or found
+    // among those prepared) when first needed after they change.
+    template <class MakeSql>
+    QSqlQuery &shaped(QSqlQuery *&slot, MakeSql makeSql) const;
+    void shapeChanged();
+    void forgetStatements();
     void run(QSqlQuery &query, const QString &what) const;
     QString fromWhere(const QString &extraCondition = QString()) const;
     QString orderBy() const;
@@ -138,6 +152,11 @@ private:
     // list is stale, only the current row (the first, or one by its id).
     mutable bool m_stale = true;
     mutable std::vector<qint64> m_rowIds;
+    // The columns that order the rows are read with the row ids, so that
+    // reading one of them needs no statement of its own: m_orderValues holds
+    // m_orderColumns.size() values per row.
+    std::vector<int> m_orderColumns;
+    mutable std::vector<QVariant> m_orderValues;
     mutable std::optional<int> m_count; // known before the list is read
     mutable QHash<qint64, int> m_positionOf; // built on the first locate
     mutable int m_pos = -1;                  // in m_rowIds, when it is read
@@ -151,8 +170,20 @@ private:
 
     mutable qint64 m_cachedRowId = -1;
     mutable std::vector<QVariant> m_cachedRow;
-    // Statements prepared once per cursor, by their text.
+    // Statements prepared once per cursor, by their text, and those of the
+    // current filter and sort order (pointing into m_statements).
     mutable QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    struct Shaped {
+        QSqlQuery *list = nullptr;   // the row ids in order
+        QSqlQuery *count = nullptr;  // how many rows pass
+        QSqlQuery *first = nullptr;  // the first row id
+        QSqlQuery *passes = nullptr; // whether a row passes the filter
+        QHash<int, QSqlQuery *> locate; // by column position
+    };
+    mutable Shaped m_shaped;
+    mutable QSqlQuery *m_rowQuery = nullptr;    // a row's columns by row id
+    mutable QSqlQuery *m_deleteQuery = nullptr;
+    mutable QHash<quint64, QSqlQuery *> m_writeQueries; // by columns written, and whether inserted
 };
 
 } // namespace data

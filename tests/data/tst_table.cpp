@@ -419,6 +419,16 @@ void TableTest::staleCursorReadsRightRows()
     QCOMPARE(column(*note, u"subid"_s), (QList<qint64>{20, 40}));
     note->setFiltered(false);
     QCOMPARE(column(*note, u"subid"_s), (QList<qint64>{10, 20, 40, 5}));
+
+    // A column that orders the rows is read with them; written, it reads
+    // back as written.
+    note->setSort(u"subid"_s);
+    QCOMPARE(column(*note, u"subid"_s), (QList<qint64>{5, 10, 20, 40}));
+    note->setRecNo(2);
+    note->edit();
+    note->setValue(u"subid"_s, 15);
+    note->post();
+    QCOMPARE(note->asInt(u"subid"_s), 15);
 }
 
 void TableTest::writesToVanishedRowAreErrors()
