@@ -70,6 +70,9 @@ private slots:
     void resultKeysEndTheExam();
     void keypadOnlyFromMenuToResult();
 
+    // Real banks
+    void longOptionsTakeTheirRoom();
+
 private:
     void start(const std::vector<TypeSpec> &types, const QByteArray &systemIni = "alltime=2700\nmark=90\n");
     // Writes a paper of the given questions and opens the exam window on it.
@@ -714,6 +717,42 @@ void ExamWindowTest::keypadOnlyFromMenuToResult()
         QVERIFY2(w == menu || !w->isVisible(), qPrintable(w->objectName()));
     QCOMPARE(menu->tag(), 2);
     QVERIFY(m_messages->errors.isEmpty());
+}
+
+void ExamWindowTest::longOptionsTakeTheirRoom()
+{
+    const QString option45 = u"驾驶校车在高速公路、城市快速路以外的道路上行驶超过规定时速的百分之十以上未达到百分之二十的"_s;
+    const QString option200 = u"驾驶机动车在高速公路上行驶，遇有雾、雨、雪、沙尘、冰雹等低能见度气象条件时，应当"_s.repeated(5);
+    qbank::Bank bank = testing::bankOf({{1, {0, 0, 0, 0, 0}, 0, 2}});
+    bank.questions[0].options[0].optcontent = option45;
+    bank.questions[0].options[1].optcontent = option200;
+    m_folder->writeBank(bank);
+    startUp();
+    Tmnks *exam = openExam({1500, 1501});
+    auto *a = qobject_cast<Label *>(exam->lb1);
+    auto *b = qobject_cast<Label *>(exam->lb2);
+    auto *c = qobject_cast<Label *>(exam->lb3);
+    QVERIFY(a && b && c);
+
+    // 45 characters: a second line, down to the next option, nothing cut.
+    QCOMPARE(a->text(), u"A "_s + option45);
+    QCOMPARE(a->lineCount(), 2);
+    QVERIFY(!a->isElided());
+    QVERIFY(a->toolTip().isEmpty());
+    QVERIFY(a->geometry().bottom() < b->geometry().top());
+    // 200 characters: two lines ending in "…", the whole text in the tooltip.
+    QVERIFY(b->isElided());
+    QCOMPARE(b->lineCount(), 2);
+    QCOMPARE(b->toolTip(), u"B "_s + option200);
+    // A short option as it always was.
+    QCOMPARE(c->geometry(), QRect(8, 178, 381, 32));
+    QCOMPARE(c->lineCount(), 1);
+    QVERIFY(c->toolTip().isEmpty());
+
+    // The next question's short options stand where short options stand.
+    QTest::mouseClick(exam->bt_next, Qt::LeftButton);
+    QCOMPARE(b->geometry(), QRect(8, 141, 381, 32));
+    QVERIFY(b->toolTip().isEmpty());
 }
 
 EXAM_TEST(ExamWindowTest)

@@ -4,6 +4,7 @@
 #include "connection.h"
 #include "fonts.h"
 #include "programfolder.h"
+#include "questionoptions.h"
 #include "questionpicture.h"
 #include "tado.h"
 #include "tksqr.h"
@@ -22,6 +23,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QColor kRed(255, 0, 0);
+// A long option takes the room of its line: down to the next line, 37
+// pixels below, and across to a few pixels short of the picture.
+constexpr int kLineRoomHeight = 37;
+constexpr int kLineRoomWidth = 388;
 const QString kMarks = u"ABCD√×"_s;
 
 QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title, const QRect &bounds)
@@ -68,13 +73,17 @@ Tmnks::Tmnks(QWidget *parent) : Form(parent)
 
     GroupBox4 = groupBox(this, u"GroupBox4"_s, u"考试题目："_s, QRect(157, 8, 630, 297));
     const QFont text16 = fonts::song(16, true);
-    Note = makeLabel(GroupBox4, u"Note"_s, QString(), QRect(16, 24, 593, 73), text16, Qt::black, true);
+    m_note = makeLabel(GroupBox4, u"Note"_s, QString(), QRect(16, 24, 593, 73), text16, Qt::black, true);
+    m_note->fitLongTexts();
+    Note = m_note;
     const int lineTops[4] = {104, 141, 178, 216};
     const char16_t *lineNames[4] = {u"lb1", u"lb2", u"lb3", u"lb4"};
     for (int i = 0; i < 4; ++i) {
-        m_lines[static_cast<size_t>(i)] = makeLabel(GroupBox4, QString::fromUtf16(lineNames[i]), QString(),
-                                                    QRect(8, lineTops[i], 381, 32), text16);
-        m_lines[static_cast<size_t>(i)]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        Label *line = makeLabel(GroupBox4, QString::fromUtf16(lineNames[i]), QString(),
+                                QRect(8, lineTops[i], 381, 32), text16);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        line->fitLongTexts(2, QRect(8, lineTops[i], kLineRoomWidth, kLineRoomHeight));
+        m_lines[static_cast<size_t>(i)] = line;
     }
     lb1 = m_lines[0];
     lb2 = m_lines[1];
@@ -179,11 +188,11 @@ void Tmnks::FormCreate()
 
 void Tmnks::showNoQuestion(const QString &text)
 {
-    Note->setText(text);
+    m_note->setFittedText(text);
     pic->hide();
     info->clear();
     for (size_t i = 0; i < 4; ++i) {
-        m_lines[i]->clear();
+        m_lines[i]->setFittedText(QString());
         m_buttons[i]->setEnabled(false);
         m_optionIds[i] = 0;
         m_optionKeys[i] = 0;
@@ -212,7 +221,7 @@ void Tmnks::ShowQuestion()
         // The question is no longer in the bank: its number, nothing to answer.
         showNoQuestion(u"%1、"_s.arg(n));
     } else {
-        Note->setText(u"%1、%2"_s.arg(n).arg(subject.asText(u"subtitle"_s)));
+        m_note->setFittedText(u"%1、%2"_s.arg(n).arg(subject.asText(u"subtitle"_s)));
         const QPixmap picture = questionPicture(subject.value(u"subpic"_s));
         pic->setPixmap(picture);
         pic->setVisible(!picture.isNull());
@@ -224,11 +233,11 @@ void Tmnks::ShowQuestion()
             opt2->setText(u"×"_s);
             opt3->hide();
             opt4->hide();
-            for (QLabel *line : m_lines)
+            for (Label *line : m_lines)
                 line->hide();
         } else {
             info->setText(u"选择题，请选择你认为正确的答案"_s);
-            for (QLabel *line : m_lines)
+            for (Label *line : m_lines)
                 line->show();
             opt1->setText(u"A"_s);
             opt2->setText(u"B"_s);
@@ -236,35 +245,33 @@ void Tmnks::ShowQuestion()
             opt4->show();
         }
 
-        data::Table &options = app::ado().options;
-        options.setFilter(u"subid=%1"_s.arg(subid));
-        options.setFiltered(true);
-        int count = 0;
-        for (options.first(); !options.eof() && count < 4; options.next(), ++count) {
-            const size_t i = static_cast<size_t>(count);
-            QString text = typeId == 2 ? QString(QChar(u'A' + count)) + u' ' + options.asText(u"optcontent"_s)
-                                       : options.asText(u"optcontent"_s);
-            m_optionIds[i] = options.asInt(u"optid"_s);
-            m_optionKeys[i] = options.asInt(u"iskey"_s);
-            const bool correct = m_optionKeys[i] == 1;
+        const std::vector<data::QuestionOption> shown = data::readQuestionOptions(app::ado().options, subid);
+        const int count = static_cast<int>(shown.size());
+        for (size_t i = 0; i < shown.size(); ++i) {
+            const data::QuestionOption &option = shown[i];
+            QString text = typeId == 2 ? QString(QChar(u'A' + static_cast<int>(i))) + u' ' + option.text
+                                       : option.text;
+            m_optionIds[i] = option.optid;
+            m_optionKeys[i] = option.iskey;
+            const bool correct = option.correct();
             if (correct && m_showAnswer && typeId == 2)
                 text += u"√"_s;
-            QLabel *line = m_lines[i];
+            Label *line = m_lines[i];
             setTextColour(line, correct && m_showAnswer ? kRed : QColor(Qt::black));
-            if (count < 2) {
+            if (i < 2) {
                 if (correct && m_showAnswer)
                     line->show();
                 else if (typeId == 1)
                     line->hide();
             }
-            line->setText(text);
+            line->setFittedText(text);
             m_buttons[i]->setEnabled(true);
         }
         // A question with fewer options offers no button, and no stale line,
         // for the ones it lacks.
         for (int k = count; k < 4; ++k) {
             const size_t i = static_cast<size_t>(k);
-            m_lines[i]->clear();
+            m_lines[i]->setFittedText(QString());
             m_buttons[i]->setEnabled(false);
             if (k >= 2)
                 m_buttons[i]->hide();
