@@ -16,8 +16,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <memory>
 
@@ -30,6 +33,35 @@ namespace {
 QColor textColour(const QLabel *label)
 {
     return label->palette().color(QPalette::WindowText);
+}
+
+// Every cell of the question's row lies wholly inside the sheet's viewport.
+bool rowInView(const AnswerSheet *sheet, int question)
+{
+    const QRect view = sheet->viewport()->rect();
+    for (int column = 0; column < AnswerSheet::kColumns; ++column) {
+        if (!view.contains(sheet->visualRect(sheet->model()->index(AnswerSheet::rowOf(question), column))))
+            return false;
+    }
+    return true;
+}
+
+// The cells whose text is wider than the room the item view gives it (the
+// cell less its grid line and the style's margins): they would show "…".
+QStringList cutCells(const AnswerSheet *sheet)
+{
+    const int margin = sheet->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, sheet) + 1;
+    QStringList cut;
+    for (int row = 0; row < sheet->rowCount(); ++row) {
+        for (int column = 0; column < AnswerSheet::kColumns; ++column) {
+            const QTableWidgetItem *cell = sheet->item(row, column);
+            const QVariant font = cell->data(Qt::FontRole);
+            const QFontMetricsF metrics(font.isValid() ? font.value<QFont>() : sheet->font());
+            if (metrics.horizontalAdvance(cell->text()) > sheet->columnWidth(column) - 1 - 2 * margin)
+                cut << cell->text();
+        }
+    }
+    return cut;
 }
 
 } // namespace
@@ -72,6 +104,8 @@ private slots:
 
     // Real banks
     void longOptionsTakeTheirRoom();
+    void sheetsOfAnyLength_data();
+    void sheetsOfAnyLength();
 
 private:
     void start(const std::vector<TypeSpec> &types, const QByteArray &systemIni = "alltime=2700\nmark=90\n");
@@ -753,6 +787,55 @@ void ExamWindowTest::longOptionsTakeTheirRoom()
     QTest::mouseClick(exam->bt_next, Qt::LeftButton);
     QCOMPARE(b->geometry(), QRect(8, 141, 381, 32));
     QVERIFY(b->toolTip().isEmpty());
+}
+
+void ExamWindowTest::sheetsOfAnyLength_data()
+{
+    QTest::addColumn<int>("questions");
+    QTest::newRow("87") << 87;
+    QTest::newRow("100") << 100;
+    QTest::newRow("150") << 150;
+    QTest::newRow("1000") << 1000;
+}
+
+void ExamWindowTest::sheetsOfAnyLength()
+{
+    QFETCH(int, questions);
+    // Questions 1 to 500 true/false, 501 to 1000 multiple choice.
+    start({{1, {0, 0, 0, 0, 0}, 500, 500}});
+    QList<qint64> subids;
+    for (int i = 0; i < questions; ++i)
+        subids << 1000 + i;
+    Tmnks *exam = openExam(subids);
+    AnswerSheet *sheet = exam->StringGrid1;
+    if (questions <= 100) {
+        QCOMPARE(sheet->columnWidth(AnswerSheet::kColumns - 1), 38); // as the sheet always was
+        QVERIFY(!sheet->verticalScrollBar()->isVisible());
+    }
+
+    // The pupil goes on with keypad + and answers from question 95 on (80
+    // in the shortest paper), past the fifth row where the paper goes on.
+    const int from = std::min(questions, 100) - 7;
+    while (exam->currentQuestion() < from)
+        key(exam, Qt::Key_Plus);
+    for (int n = from; n <= std::min(questions, 105); ++n) {
+        key(exam, Qt::Key_4);
+        QVERIFY2(rowInView(sheet, exam->currentQuestion()), qPrintable(QString::number(exam->currentQuestion())));
+    }
+    for (const Qt::Key jump : {Qt::Key_7, Qt::Key_9, Qt::Key_8}) {
+        key(exam, jump);
+        QVERIFY(rowInView(sheet, exam->currentQuestion()));
+    }
+    // The navigation keys on the sheet reach its last cell.
+    QTest::keyClick(sheet, Qt::Key_End, Qt::ControlModifier);
+    if (questions == 1000) {
+        QCOMPARE(exam->currentQuestion(), 1000);
+        key(exam, Qt::Key_1);
+        QCOMPARE(exam->StringGrid1->cellText(1000), u"1000A"_s);
+    }
+    QVERIFY(rowInView(sheet, exam->currentQuestion()));
+    QCOMPARE(cutCells(sheet), QStringList());
+    QCOMPARE(exam->StringGrid1->cellText(std::min(questions, 100)), u"%1√"_s.arg(std::min(questions, 100)));
 }
 
 EXAM_TEST(ExamWindowTest)

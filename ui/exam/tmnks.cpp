@@ -27,7 +27,6 @@ const QColor kRed(255, 0, 0);
 // pixels below, and across to a few pixels short of the picture.
 constexpr int kLineRoomHeight = 37;
 constexpr int kLineRoomWidth = 388;
-const QString kMarks = u"ABCD√×"_s;
 
 QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title, const QRect &bounds)
 {
@@ -286,21 +285,22 @@ void Tmnks::selectCell(int question)
 {
     const int row = AnswerSheet::rowOf(question);
     const int column = AnswerSheet::columnOf(question);
-    if (StringGrid1->currentRow() == row && StringGrid1->currentColumn() == column)
-        return;
-    {
-        const QSignalBlocker blocker(StringGrid1);
-        StringGrid1->setCurrentCell(row, column);
+    if (StringGrid1->currentRow() != row || StringGrid1->currentColumn() != column) {
+        {
+            const QSignalBlocker blocker(StringGrid1);
+            StringGrid1->setCurrentCell(row, column);
+        }
+        // Moving to another cell brings up the answer recorded there.
+        setDaFromCell(question);
     }
+    // The shown question's row stays in view, however the pupil got there.
     StringGrid1->scrollToItem(StringGrid1->item(row, column));
-    // Moving to another cell brings up the answer recorded there.
-    setDaFromCell(question);
 }
 
 void Tmnks::setDaFromCell(int question)
 {
     const QString text = StringGrid1->cellText(question);
-    for (const QChar mark : kMarks) {
+    for (const QChar mark : AnswerSheet::kMarks) {
         if (text.contains(mark)) {
             da->setText(mark);
             return;
