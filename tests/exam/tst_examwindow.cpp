@@ -106,6 +106,9 @@ private slots:
     void longOptionsTakeTheirRoom();
     void sheetsOfAnyLength_data();
     void sheetsOfAnyLength();
+    void questionWithoutOptionsSaysSo();
+    void durationOfNoTimeEndsAtFirstTick_data();
+    void durationOfNoTimeEndsAtFirstTick();
 
 private:
     void start(const std::vector<TypeSpec> &types, const QByteArray &systemIni = "alltime=2700\nmark=90\n");
@@ -836,6 +839,48 @@ void ExamWindowTest::sheetsOfAnyLength()
     QVERIFY(rowInView(sheet, exam->currentQuestion()));
     QCOMPARE(cutCells(sheet), QStringList());
     QCOMPARE(exam->StringGrid1->cellText(std::min(questions, 100)), u"%1√"_s.arg(std::min(questions, 100)));
+}
+
+void ExamWindowTest::questionWithoutOptionsSaysSo()
+{
+    qbank::Bank bank = testing::bankOf({{1, {0, 0, 0, 0, 0}, 2, 2}});
+    bank.questions[0].options.pop_back(); // true/false with one option
+    bank.questions[2].options.clear();    // multiple choice with none
+    m_folder->writeBank(bank);
+    startUp();
+    Tmnks *exam = openExam({1000, 1500, 1501, 1001});
+    const QString cannot = u"本题缺少选项，无法作答"_s;
+    QCOMPARE(exam->info->text(), cannot);
+    QVERIFY(!exam->opt2->isEnabled());
+    QTest::mouseClick(exam->bt_next, Qt::LeftButton);
+    QCOMPARE(exam->info->text(), cannot);
+    for (QPushButton *b : {exam->opt1, exam->opt2, exam->opt3, exam->opt4})
+        QVERIFY(!b->isEnabled());
+    QVERIFY(exam->bt_next->isEnabled()); // the pupil moves on
+    QTest::mouseClick(exam->bt_next, Qt::LeftButton);
+    QCOMPARE(exam->info->text(), u"选择题，请选择你认为正确的答案"_s);
+}
+
+void ExamWindowTest::durationOfNoTimeEndsAtFirstTick_data()
+{
+    QTest::addColumn<QByteArray>("systemIni");
+    QTest::newRow("negative") << QByteArray("alltime=-30\nmark=90\n");
+    QTest::newRow("zero") << QByteArray("alltime=0\nmark=90\n");
+}
+
+void ExamWindowTest::durationOfNoTimeEndsAtFirstTick()
+{
+    QFETCH(QByteArray, systemIni);
+    start({{1, {0, 0, 0, 0, 0}, 2, 0}}, systemIni);
+    Tmnks *exam = openExam({1000, 1001});
+    QCOMPARE(exam->atime->text(), u"0:00"_s);
+    exam->Timer1Timer();
+    QCOMPARE(m_messages->notices, QStringList{u"时间到！"_s});
+    QVERIFY(!exam->isVisible());
+    QVERIFY(app::roster().get<Txxts>()->isVisible());
+    exam->Timer1Timer();
+    QCOMPARE(app::roster().builds(Slot::xxts), 1);
+    QCOMPARE(m_messages->notices.size(), 1);
 }
 
 EXAM_TEST(ExamWindowTest)

@@ -27,6 +27,7 @@ const QColor kRed(255, 0, 0);
 // pixels below, and across to a few pixels short of the picture.
 constexpr int kLineRoomHeight = 37;
 constexpr int kLineRoomWidth = 388;
+const QString kUnanswerable = u"本题缺少选项，无法作答"_s;
 
 QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title, const QRect &bounds)
 {
@@ -219,6 +220,7 @@ void Tmnks::ShowQuestion()
     if (!subject.locate(u"subId"_s, subid)) {
         // The question is no longer in the bank: its number, nothing to answer.
         showNoQuestion(u"%1、"_s.arg(n));
+        info->setText(kUnanswerable);
     } else {
         m_note->setFittedText(u"%1、%2"_s.arg(n).arg(subject.asText(u"subtitle"_s)));
         const QPixmap picture = questionPicture(subject.value(u"subpic"_s));
@@ -275,6 +277,10 @@ void Tmnks::ShowQuestion()
             if (k >= 2)
                 m_buttons[i]->hide();
         }
+        // Without its options the question cannot be answered: the pupil is
+        // told so, and moves on.
+        if (count == 0 || (typeId == 1 && count < 2))
+            info->setText(kUnanswerable);
     }
     selectCell(n);
     bt_Prior->setEnabled(n != 1);
@@ -419,7 +425,9 @@ void Tmnks::Timer1Timer()
     --m_remaining;
     if (m_remaining >= 0)
         atime->setText(timeText(m_remaining));
-    if (m_remaining == 0) {
+    // Zero or less: a duration of 0 or below in system.ini ends the exam at
+    // the first tick.
+    if (m_remaining <= 0) {
         finish();
         app::messages().notice(u"时间到！"_s);
         app::showWindow(app::build<Txxts>());
