@@ -3,8 +3,11 @@
 #include "tado.h"
 
 #include <QApplication>
+#include <QMargins>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace app {
 namespace {
@@ -15,6 +18,48 @@ int index(Slot slot)
 }
 
 void (*g_quitHandler)() = nullptr;
+
+// What the window manager's frame adds around a window's client area, as
+// last seen; nothing until a framed window has been shown.
+QMargins g_frame;
+
+// Moves a window so that its outer frame (the client area grown by `frame`)
+// stands in the middle of the screen's available area.
+void centreByFrame(QWidget *window, const QMargins &frame)
+{
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect outer(QPoint(0, 0), window->size().grownBy(frame));
+    outer.moveCenter(screen->availableGeometry().center());
+    // The position of a top-level window is that of its frame.
+    window->move(outer.topLeft());
+}
+
+// Centres a framed window by its frame when the window first shows on
+// screen, the frame known by then, then goes.
+class FrameCentring : public QObject {
+public:
+    explicit FrameCentring(QWidget *window) : QObject(window->windowHandle()), m_window(window) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && m_window && m_window->windowHandle()->isExposed()) {
+            const QMargins frame = m_window->windowHandle()->frameMargins();
+            if (!frame.isNull() && frame != g_frame) {
+                g_frame = frame;
+                centreByFrame(m_window, frame);
+            }
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_window;
+};
 
 void discard(QObject *instance)
 {
@@ -99,13 +144,18 @@ void showWindow(QWidget *window)
     if (!window)
         return;
     if (!window->property("centred").toBool()) {
-        if (QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            QRect frame = window->frameGeometry();
-            frame.moveCenter(area.center());
-            window->move(frame.topLeft());
-        }
         window->setProperty("centred", true);
+        if (!(window->windowFlags() & Qt::FramelessWindowHint)) {
+            // The window manager draws the frame once the window is up; the
+            // outer frame is centred with the frame seen last, and again when
+            // this window's own frame is known.
+            centreByFrame(window, g_frame);
+            window->winId();
+            if (QWindow *handle = window->windowHandle())
+                handle->installEventFilter(new FrameCentring(window));
+        } else {
+            centreByFrame(window, QMargins());
+        }
     }
     window->show();
     // Off screen (tests) there is no stacking to change.

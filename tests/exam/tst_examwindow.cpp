@@ -17,8 +17,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <memory>
 
@@ -31,6 +34,35 @@ namespace {
 QColor textColour(const QLabel *label)
 {
     return label->palette().color(QPalette::WindowText);
+}
+
+// Every cell of the question's row lies wholly inside the sheet's viewport.
+bool rowInView(const AnswerSheet *sheet, int question)
+{
+    const QRect view = sheet->viewport()->rect();
+    for (int column = 0; column < AnswerSheet::kColumns; ++column) {
+        if (!view.contains(sheet->visualRect(sheet->model()->index(AnswerSheet::rowOf(question), column))))
+            return false;
+    }
+    return true;
+}
+
+// The cells whose text is wider than the room the item view gives it (the
+// cell less its grid line and the style's margins): they would show "…".
+QStringList cutCells(const AnswerSheet *sheet)
+{
+    const int margin = sheet->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, sheet) + 1;
+    QStringList cut;
+    for (int row = 0; row < sheet->rowCount(); ++row) {
+        for (int column = 0; column < AnswerSheet::kColumns; ++column) {
+            const QTableWidgetItem *cell = sheet->item(row, column);
+            const QVariant font = cell->data(Qt::FontRole);
+            const QFontMetricsF metrics(font.isValid() ? font.value<QFont>() : sheet->font());
+            if (metrics.horizontalAdvance(cell->text()) > sheet->columnWidth(column) - 1 - 2 * margin)
+                cut << cell->text();
+        }
+    }
+    return cut;
 }
 
 } // namespace
@@ -70,6 +102,14 @@ private slots:
     void timeOutWithConfirmationOpen();
     void resultKeysEndTheExam();
     void keypadOnlyFromMenuToResult();
+
+    // Real banks
+    void longOptionsTakeTheirRoom();
+    void sheetsOfAnyLength_data();
+    void sheetsOfAnyLength();
+    void questionWithoutOptionsSaysSo();
+    void durationOfNoTimeEndsAtFirstTick_data();
+    void durationOfNoTimeEndsAtFirstTick();
 
 private:
     void start(const std::vector<TypeSpec> &types, const QByteArray &systemIni = "alltime=2700\nmark=90\n");
@@ -715,6 +755,133 @@ void ExamWindowTest::keypadOnlyFromMenuToResult()
         QVERIFY2(w == menu || !w->isVisible(), qPrintable(w->objectName()));
     QCOMPARE(menu->tag(), 2);
     QVERIFY(m_messages->errors.isEmpty());
+}
+
+void ExamWindowTest::longOptionsTakeTheirRoom()
+{
+    const QString option45 = u"驾驶校车在高速公路、城市快速路以外的道路上行驶超过规定时速的百分之十以上未达到百分之二十的"_s;
+    const QString option200 = u"驾驶机动车在高速公路上行驶，遇有雾、雨、雪、沙尘、冰雹等低能见度气象条件时，应当"_s.repeated(5);
+    qbank::Bank bank = testing::bankOf({{1, {0, 0, 0, 0, 0}, 0, 2}});
+    bank.questions[0].options[0].optcontent = option45;
+    bank.questions[0].options[1].optcontent = option200;
+    m_folder->writeBank(bank);
+    startUp();
+    Tmnks *exam = openExam({1500, 1501});
+    auto *a = qobject_cast<Label *>(exam->lb1);
+    auto *b = qobject_cast<Label *>(exam->lb2);
+    auto *c = qobject_cast<Label *>(exam->lb3);
+    QVERIFY(a && b && c);
+
+    // 45 characters: a second line, down to the next option, nothing cut.
+    QCOMPARE(a->text(), u"A "_s + option45);
+    QCOMPARE(a->lineCount(), 2);
+    QVERIFY(!a->isElided());
+    QVERIFY(a->toolTip().isEmpty());
+    QVERIFY(a->geometry().bottom() < b->geometry().top());
+    // 200 characters: two lines ending in "…", the whole text in the tooltip.
+    QVERIFY(b->isElided());
+    QCOMPARE(b->lineCount(), 2);
+    QCOMPARE(b->toolTip(), u"B "_s + option200);
+    // A short option as it always was.
+    QCOMPARE(c->geometry(), QRect(8, 178, 381, 32));
+    QCOMPARE(c->lineCount(), 1);
+    QVERIFY(c->toolTip().isEmpty());
+
+    // The next question's short options stand where short options stand.
+    QTest::mouseClick(exam->bt_next, Qt::LeftButton);
+    QCOMPARE(b->geometry(), QRect(8, 141, 381, 32));
+    QVERIFY(b->toolTip().isEmpty());
+}
+
+void ExamWindowTest::sheetsOfAnyLength_data()
+{
+    QTest::addColumn<int>("questions");
+    QTest::newRow("87") << 87;
+    QTest::newRow("100") << 100;
+    QTest::newRow("150") << 150;
+    QTest::newRow("1000") << 1000;
+}
+
+void ExamWindowTest::sheetsOfAnyLength()
+{
+    QFETCH(int, questions);
+    // Questions 1 to 500 true/false, 501 to 1000 multiple choice.
+    start({{1, {0, 0, 0, 0, 0}, 500, 500}});
+    QList<qint64> subids;
+    for (int i = 0; i < questions; ++i)
+        subids << 1000 + i;
+    Tmnks *exam = openExam(subids);
+    AnswerSheet *sheet = exam->StringGrid1;
+    if (questions <= 100) {
+        QCOMPARE(sheet->columnWidth(AnswerSheet::kColumns - 1), 38); // as the sheet always was
+        QVERIFY(!sheet->verticalScrollBar()->isVisible());
+    }
+
+    // The pupil goes on with keypad + and answers from question 95 on (80
+    // in the shortest paper), past the fifth row where the paper goes on.
+    const int from = std::min(questions, 100) - 7;
+    while (exam->currentQuestion() < from)
+        key(exam, Qt::Key_Plus);
+    for (int n = from; n <= std::min(questions, 105); ++n) {
+        key(exam, Qt::Key_4);
+        QVERIFY2(rowInView(sheet, exam->currentQuestion()), qPrintable(QString::number(exam->currentQuestion())));
+    }
+    for (const Qt::Key jump : {Qt::Key_7, Qt::Key_9, Qt::Key_8}) {
+        key(exam, jump);
+        QVERIFY(rowInView(sheet, exam->currentQuestion()));
+    }
+    // The navigation keys on the sheet reach its last cell.
+    QTest::keyClick(sheet, Qt::Key_End, Qt::ControlModifier);
+    if (questions == 1000) {
+        QCOMPARE(exam->currentQuestion(), 1000);
+        key(exam, Qt::Key_1);
+        QCOMPARE(exam->StringGrid1->cellText(1000), u"1000A"_s);
+    }
+    QVERIFY(rowInView(sheet, exam->currentQuestion()));
+    QCOMPARE(cutCells(sheet), QStringList());
+    QCOMPARE(exam->StringGrid1->cellText(std::min(questions, 100)), u"%1√"_s.arg(std::min(questions, 100)));
+}
+
+void ExamWindowTest::questionWithoutOptionsSaysSo()
+{
+    qbank::Bank bank = testing::bankOf({{1, {0, 0, 0, 0, 0}, 2, 2}});
+    bank.questions[0].options.pop_back(); // true/false with one option
+    bank.questions[2].options.clear();    // multiple choice with none
+    m_folder->writeBank(bank);
+    startUp();
+    Tmnks *exam = openExam({1000, 1500, 1501, 1001});
+    const QString cannot = u"本题缺少选项，无法作答"_s;
+    QCOMPARE(exam->info->text(), cannot);
+    QVERIFY(!exam->opt2->isEnabled());
+    QTest::mouseClick(exam->bt_next, Qt::LeftButton);
+    QCOMPARE(exam->info->text(), cannot);
+    for (QPushButton *b : {exam->opt1, exam->opt2, exam->opt3, exam->opt4})
+        QVERIFY(!b->isEnabled());
+    QVERIFY(exam->bt_next->isEnabled()); // the pupil moves on
+    QTest::mouseClick(exam->bt_next, Qt::LeftButton);
+    QCOMPARE(exam->info->text(), u"选择题，请选择你认为正确的答案"_s);
+}
+
+void ExamWindowTest::durationOfNoTimeEndsAtFirstTick_data()
+{
+    QTest::addColumn<QByteArray>("systemIni");
+    QTest::newRow("negative") << QByteArray("alltime=-30\nmark=90\n");
+    QTest::newRow("zero") << QByteArray("alltime=0\nmark=90\n");
+}
+
+void ExamWindowTest::durationOfNoTimeEndsAtFirstTick()
+{
+    QFETCH(QByteArray, systemIni);
+    start({{1, {0, 0, 0, 0, 0}, 2, 0}}, systemIni);
+    Tmnks *exam = openExam({1000, 1001});
+    QCOMPARE(exam->atime->text(), u"0:00"_s);
+    exam->Timer1Timer();
+    QCOMPARE(m_messages->notices, QStringList{u"时间到！"_s});
+    QVERIFY(!exam->isVisible());
+    QVERIFY(app::roster().get<Txxts>()->isVisible());
+    exam->Timer1Timer();
+    QCOMPARE(app::roster().builds(Slot::xxts), 1);
+    QCOMPARE(m_messages->notices.size(), 1);
 }
 
 EXAM_TEST(ExamWindowTest)

@@ -57,6 +57,8 @@ private slots:
     void faultyJsonNamesWhatAndWhere_data();
     void faultyJsonNamesWhatAndWhere();
     void failedImportLeavesOldDatabase();
+    void importRefusesWhatCheckRejects_data();
+    void importRefusesWhatCheckRejects();
     void realBankStartsTheProgram();
 
 private:
@@ -181,6 +183,54 @@ void QbankImportTest::failedImportLeavesOldDatabase()
     QCOMPARE(runQbank({u"import"_s, m_folder->file(u"none.json"_s), u"-o"_s, m_folder->file(u"new.db"_s)}), 2);
     QVERIFY(!QFile::exists(m_folder->file(u"new.db"_s)));
     QCOMPARE(runQbank({u"import"_s}), 1);
+}
+
+void QbankImportTest::importRefusesWhatCheckRejects_data()
+{
+    QTest::addColumn<QByteArray>("questions");
+    QTest::addColumn<QStringList>("named");
+    const QByteArray judge = R"({"subid": 5, "typeId": 1, "sortId": 1, "stid": 1, "subtitle": "t", "subpic": "NULL", )"
+                             R"("info": null, "errorTimes": 0, "options": [{"optid": 1, "optcontent": "a", "iskey": 1}, )"
+                             R"({"optid": 2, "optcontent": "b", "iskey": 0}]})";
+    const QByteArray choose = R"({"subid": 6, "typeId": 2, "sortId": 1, "stid": 1, "subtitle": "c", "subpic": "NULL", )"
+                              R"("info": null, "errorTimes": 0, "options": [{"optid": 1, "optcontent": "a", "iskey": 0}, )"
+                              R"({"optid": 2, "optcontent": "b", "iskey": 1}, {"optid": 3, "optcontent": "c", "iskey": 0}]})";
+    const auto with = [](QByteArray question, const char *from, const char *to) {
+        return question.replace(from, to);
+    };
+    const QByteArray fifth = R"(, {"optid": 4, "optcontent": "d", "iskey": 0}, {"optid": 5, "optcontent": "e", "iskey": 0}]})";
+    QTest::newRow("unknown sortId") << with(judge, "\"sortId\": 1", "\"sortId\": 9") + ", " + choose
+                                    << QStringList{u"试题 subid 5"_s, u"sortId 9"_s};
+    QTest::newRow("one true/false option")
+        << with(judge, R"(, {"optid": 2, "optcontent": "b", "iskey": 0}])", "]") + ", " + choose
+        << QStringList{u"试题 subid 5"_s, u"2 个选项"_s};
+    QTest::newRow("five options") << judge + ", " + with(choose, "]}", fifth)
+                                  << QStringList{u"试题 subid 6"_s, u"5 个"_s};
+    QTest::newRow("typeId 3") << judge + ", " + with(choose, "\"typeId\": 2", "\"typeId\": 3")
+                              << QStringList{u"试题 subid 6"_s, u"typeId 为 3"_s};
+    QTest::newRow("optid 0") << judge + ", " + with(choose, "\"optid\": 3", "\"optid\": 0")
+                             << QStringList{u"试题 subid 6"_s, u"optid 为 0"_s};
+    QTest::newRow("large integer") << with(judge, "\"typeId\": 1", "\"typeId\": 9223372036854775807") + ", " + choose
+                                   << QStringList{u"试题 subid 5"_s, u"9223372036854775807"_s};
+    QTest::newRow("every finding") << with(judge, "\"sortId\": 1", "\"sortId\": 9") + ", " +
+                                          with(choose, "\"optid\": 3", "\"optid\": 0")
+                                   << QStringList{u"2 处"_s, u"试题 subid 5"_s, u"sortId 9"_s, u"试题 subid 6"_s,
+                                                  u"optid 为 0"_s};
+}
+
+void QbankImportTest::importRefusesWhatCheckRejects()
+{
+    QFETCH(QByteArray, questions);
+    QFETCH(QStringList, named);
+    m_folder->writeFile(u"bank.json"_s, R"({"sorts": [{"sortId": 1, "sortname": "s", "scale": [0, 0, 0, 0, 0]}],
+        "questions": [)" + questions + "]}");
+    const QString db = m_folder->file(u"data.db"_s);
+    QString errors;
+    QCOMPARE(runQbank({u"import"_s, m_folder->file(u"bank.json"_s), u"-o"_s, db}, &errors), 2);
+    for (const QString &part : named)
+        QVERIFY2(errors.contains(part), qPrintable(errors + u" lacks "_s + part));
+    QVERIFY(!errors.contains(u"e+18"_s));
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"bank.json"_s});
 }
 
 void QbankImportTest::realBankStartsTheProgram()

@@ -115,6 +115,7 @@ private slots:
     void picture_data();
     void picture();
     void layoutOfTheTwoBrowsers();
+    void longTextsFitTheirFrames();
 
 private:
     void start(const qbank::Bank &bank);
@@ -769,6 +770,39 @@ void BrowseTest::layoutOfTheTwoBrowsers()
     QCOMPARE(llst->note->font().pixelSize(), 16);
     QCOMPARE(textColour(llst->Label5), kRed);
     QCOMPARE(textColour(llst->Label2), QColor(0, 0, 255));
+}
+
+void BrowseTest::longTextsFitTheirFrames()
+{
+    const QString option60 = u"驾驶校车在高速公路、城市快速路以外的道路上行驶超过规定时速的百分之十以上未达到百分之二十的，一次记六分"_s
+                                 .leftJustified(60, u'。');
+    const QString option200 = option60.repeated(4).left(200);
+    const QString question = option200.repeated(2);
+    qbank::Bank bank;
+    bank.sorts = {testing::sortOf(1, {1, 0, 0, 0, 0})};
+    bank.questions = {testing::choice(1, 1, 1, 0, 4, question), testing::choice(2, 1, 1, 0)};
+    bank.questions[0].options[0].optcontent = option60;
+    bank.questions[0].options[1].optcontent = option200;
+    start(bank);
+    Tllst *w = browseType(0);
+    auto *a = qobject_cast<Label *>(w->lb1);
+    auto *b = qobject_cast<Label *>(w->lb2);
+    auto *note = qobject_cast<Label *>(w->note);
+    QVERIFY(a && b && note);
+    // Three lines within the option's frame, the correct mark included.
+    QCOMPARE(a->lineCount(), 3);
+    QVERIFY(!a->isElided());
+    QVERIFY(w->Shape6->geometry().contains(a->geometry()));
+    // Longer: cut short with "…", whole in the tooltip; the question too.
+    QVERIFY(b->isElided());
+    QVERIFY(w->Shape7->geometry().contains(b->geometry()));
+    QCOMPARE(b->toolTip(), option200);
+    QVERIFY(note->isElided());
+    QCOMPARE(note->toolTip(), questionText(1, question));
+    // A short question puts everything back.
+    click(w->Button3);
+    QCOMPARE(w->lb1->geometry(), QRect(104, 304, 369, 16));
+    QVERIFY(w->lb2->toolTip().isEmpty() && w->note->toolTip().isEmpty());
 }
 
 EXAM_TEST(BrowseTest)

@@ -42,6 +42,9 @@ struct Bank {
 // Throws AppError naming what is wrong and where (line and column for bad
 // JSON; the question's position and subid and the field otherwise).
 Bank parseBank(const QByteArray &json, const QString &source);
+// Reads a bank file as import does: a bank in which check finds anything
+// about its questions or question types is refused with an AppError that
+// names every finding and its question.
 Bank readBankFile(const QString &path);
 
 // Writes the bank as a new question bank at `path`. The database is built in

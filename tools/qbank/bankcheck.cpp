@@ -38,7 +38,7 @@ public:
             if (fault.hidesValues && (fault.table == u"subject"_s || fault.table == u"sort"_s))
                 papersReadable = false;
         }
-        if (papersReadable)
+        if (papersReadable && m_options.papers)
             checkPapers();
         return std::move(m_findings);
     }
@@ -317,6 +317,13 @@ QString vehicleClassName(int classIndex)
 std::vector<Finding> checkBank(const RawBank &bank, const CheckOptions &options)
 {
     return Checker(bank, options).run();
+}
+
+std::vector<Finding> importFindings(const RawBank &bank)
+{
+    CheckOptions options;
+    options.papers = false;
+    return checkBank(bank, options);
 }
 
 CheckReport checkBankFile(const QString &path, const CheckOptions &options)

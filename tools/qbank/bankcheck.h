@@ -20,6 +20,9 @@ struct CheckOptions {
     // The folder the pictures are in (upload/ of a program folder); empty:
     // pictures are not looked at.
     QString pictures;
+    // Whether the question types' shares are weighed against the questions
+    // the bank holds for them.
+    bool papers = true;
 };
 
 // The vehicle classes in the order of the vehicle-class list; class k takes
@@ -44,6 +47,11 @@ constexpr int kVehicleClasses = 5;
 //   holds at least (4*s) div 10 true/false and s minus that many
 //   multiple-choice questions, so a paper needs no question twice.
 std::vector<Finding> checkBank(const RawBank &bank, const CheckOptions &options);
+
+// What import refuses: every finding about the bank's questions and
+// question types, the pictures and the shares of a paper aside (a paper
+// short of questions is reported when it is drawn).
+std::vector<Finding> importFindings(const RawBank &bank);
 
 struct CheckReport {
     std::vector<Finding> findings;

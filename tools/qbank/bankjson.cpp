@@ -1,13 +1,14 @@
 #include "bank.h"
 
 #include "apperror.h"
+#include "bankcheck.h"
 #include "rawbank.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSet>
-#include <cmath>
+#include <QStringList>
 
 using namespace Qt::StringLiterals;
 
@@ -43,10 +44,11 @@ public:
     {
         if (!value.isDouble())
             fail(u"字段“%1”应为整数，却是%2"_s.arg(name, kindOf(value)));
-        const double d = value.toDouble();
-        if (d != std::floor(d) || std::abs(d) > 9.0e15)
-            fail(u"字段“%1”应为整数，却是 %2"_s.arg(name).arg(d));
-        return static_cast<qint64>(d);
+        // Whole numbers of 64 bits are read exactly as written.
+        const QVariant number = value.toVariant();
+        if (number.typeId() != QMetaType::LongLong)
+            fail(u"字段“%1”应为整数，却是 %2"_s.arg(name, numberText(value.toDouble())));
+        return number.toLongLong();
     }
 
     QString text(const QJsonObject &object, const QString &name) const
@@ -186,7 +188,17 @@ Bank readBankFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw AppError(u"无法读取 %1：%2"_s.arg(path, file.errorString()));
-    return parseBank(file.readAll(), path);
+    const QByteArray json = file.readAll();
+    // A bank with a question the program could not reach or answer is not
+    // imported: every such finding is named, as check names it.
+    const std::vector<Finding> findings = importFindings(parseRawJson(json, path));
+    if (!findings.empty()) {
+        QStringList lines{u"%1：有 %2 处问题，未导入："_s.arg(path).arg(findings.size())};
+        for (const Finding &finding : findings)
+            lines << finding.line();
+        throw AppError(lines.join(u'\n'));
+    }
+    return parseBank(json, path);
 }
 
 } // namespace qbank

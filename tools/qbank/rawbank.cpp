@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -325,7 +326,19 @@ Value Value::fromJson(const QJsonValue &value)
     Value v;
     switch (value.type()) {
     case QJsonValue::Null: v.kind = Kind::Null; break;
-    case QJsonValue::Double: v = fromDouble(value.toDouble()); break;
+    case QJsonValue::Double: {
+        // A whole number that fits 64 bits is kept exactly as written, the
+        // largest ones included.
+        const QVariant number = value.toVariant();
+        if (number.typeId() == QMetaType::LongLong) {
+            v.kind = Kind::Integer;
+            v.integer = number.toLongLong();
+            v.number = value.toDouble();
+        } else {
+            v = fromDouble(value.toDouble());
+        }
+        break;
+    }
     case QJsonValue::String:
         v.kind = Kind::Text;
         v.text = value.toString();
@@ -382,7 +395,7 @@ QString Value::describe() const
     case Kind::Missing: return u"缺少"_s;
     case Kind::Null: return u" null"_s;
     case Kind::Integer: return u"整数 %1"_s.arg(integer);
-    case Kind::Number: return u"数字 %1"_s.arg(number);
+    case Kind::Number: return u"数字 %1"_s.arg(numberText(number));
     case Kind::Text: {
         QString shown = text.left(20);
         if (shown.size() < text.size())
@@ -409,6 +422,11 @@ QString RawSort::name() const
 }
 
 // ---- reading -------------------------------------------------------------
+
+QString numberText(double number)
+{
+    return QString::number(number, 'g', QLocale::FloatingPointShortest);
+}
 
 bool isSqliteFile(const QString &path)
 {

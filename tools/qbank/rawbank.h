@@ -19,7 +19,7 @@ struct Value {
     enum class Kind {
         Missing, // a JSON key that is not there, or a column the table lacks
         Null,
-        Integer, // a whole number (a database REAL such as 3.0 counts)
+        Integer, // a whole number of 64 bits (a database REAL such as 3.0 counts)
         Number,  // any other number
         Text,
         Other, // a JSON array, object or truth value, or a database BLOB
@@ -103,6 +103,10 @@ struct RawBank {
     bool optionsMatched = true;
     std::vector<StructureFault> structure;
 };
+
+// A number for messages, in as few digits as give it back exactly
+// (12345678.5, 1e+20), never rounded to six.
+QString numberText(double number);
 
 // Is the file an SQLite database? Tells by its first 16 bytes.
 bool isSqliteFile(const QString &path);

@@ -1,6 +1,7 @@
 #include "questionview.h"
 
 #include "fonts.h"
+#include "questionoptions.h"
 #include "questionpicture.h"
 #include "table.h"
 #include "widgets.h"
@@ -18,12 +19,22 @@ const QColor kLetter(0, 0, 255);
 const QColor kCorrect(255, 0, 0);
 const QColor kPlain(0, 0, 0);
 
-QLabel *textLabel(QWidget *window, const QString &name, const QRect &bounds, const QFont &font, bool wordWrap)
+Label *textLabel(QWidget *window, const QString &name, const QRect &bounds, const QFont &font, bool wordWrap)
 {
-    QLabel *label = makeLabel(window, name, QString(), bounds, font, kPlain, wordWrap);
+    Label *label = makeLabel(window, name, QString(), bounds, font, kPlain, wordWrap);
     // Question texts are shown as they are, never as markup.
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+// An option line: one line beside its letter, or up to three within the
+// option's frame when the option is longer.
+Label *newOptionLine(QWidget *window, const QString &name, const QRect &bounds, const Shape *frame)
+{
+    Label *line = textLabel(window, name, bounds, fonts::song(16, true), false);
+    const QRect inside = frame->geometry().adjusted(0, 1, 0, -1);
+    line->fitLongTexts(3, QRect(bounds.x(), inside.y(), bounds.width(), inside.height()));
+    return line;
 }
 
 } // namespace
@@ -52,28 +63,35 @@ QuestionView::QuestionView(QWidget *window, const Layout &layout)
     Label3 = makeLabel(window, u"Label3"_s, u"C"_s, QPoint(49, 416 + dy), letters, kLetter);
     Label4 = makeLabel(window, u"Label4"_s, u"D"_s, QPoint(49, 480 + dy), letters, kLetter);
 
-    note = textLabel(window, u"note"_s, QRect(40, 128 + dy, 465, 129), fonts::song(16, true), true);
-    const QFont lines = fonts::song(16, true);
-    lb1 = textLabel(window, u"lb1"_s, QRect(104, 304 + dy, 369, 16), lines, false);
-    lb2 = textLabel(window, u"lb2"_s, QRect(104, 368 + dy, 369, 16), lines, false);
-    lb3 = textLabel(window, u"lb3"_s, QRect(104, 424 + dy, 385, 16), lines, false);
-    lb4 = textLabel(window, u"lb4"_s, QRect(104, 496 + dy, 377, 16), lines, false);
-    m_lines = {lb1, lb2, lb3, lb4};
+    m_note = textLabel(window, u"note"_s, QRect(40, 128 + dy, 465, 129), fonts::song(16, true), true);
+    m_note->fitLongTexts();
+    note = m_note;
+    m_lines = {newOptionLine(window, u"lb1"_s, QRect(104, 304 + dy, 369, 16), Shape6),
+               newOptionLine(window, u"lb2"_s, QRect(104, 368 + dy, 369, 16), Shape7),
+               newOptionLine(window, u"lb3"_s, QRect(104, 424 + dy, 385, 16), Shape8),
+               newOptionLine(window, u"lb4"_s, QRect(104, 496 + dy, 377, 16), Shape9)};
+    lb1 = m_lines[0];
+    lb2 = m_lines[1];
+    lb3 = m_lines[2];
+    lb4 = m_lines[3];
 
     pic = new Picture(window, u"pic"_s, QRect(520, 120 + dy, 241, 185), Picture::Fit::Centre);
     pic->setPixmap(QPixmap(u":/assets/nopic.png"_s));
 
     Label5 =
         makeLabel(window, u"Label5"_s, u"难点分析"_s, QPoint(608, 320 + dy), fonts::song(16, true), kCorrect);
-    info = textLabel(window, u"info"_s, QRect(528, 344 + dy, 225, 185), fonts::song(layout.infoPixels), true);
+    m_info =
+        textLabel(window, u"info"_s, QRect(528, 344 + dy, 225, 185), fonts::song(layout.infoPixels), true);
+    m_info->fitLongTexts();
+    info = m_info;
 }
 
 void QuestionView::displayQuestion(int number, const data::Table &subject, data::Table &options,
                                    const Marks &marks)
 {
     const qint64 subid = subject.asInt(u"subid"_s);
-    note->setText(questionText(number, subject.asText(u"subtitle"_s)));
-    info->setText(explanationText(subject.value(u"info"_s)));
+    m_note->setFittedText(questionText(number, subject.asText(u"subtitle"_s)));
+    m_info->setFittedText(explanationText(subject.value(u"info"_s)));
     showPicture(subject.value(u"subpic"_s));
     if (marks.lines == Lines::ByKind) {
         const bool twoOptions = subject.asInt(u"typeId"_s) == 1;
@@ -81,17 +99,14 @@ void QuestionView::displayQuestion(int number, const data::Table &subject, data:
         lb4->setVisible(!twoOptions);
     }
 
-    options.setFilter(u"subid=%1"_s.arg(subid));
-    options.setFiltered(true);
-    int k = 0;
-    for (options.first(); !options.eof(); options.next(), ++k) {
-        if (k >= 4)
-            continue; // a fifth option has no line
-        const bool correct = options.asInt(u"iskey"_s) == 1;
-        const bool chosen = marks.chosen && options.asInt(u"optid"_s) == *marks.chosen;
-        QLabel *line = m_lines[static_cast<size_t>(k)];
-        line->setText(optionLineText(options.asText(u"optcontent"_s), chosen, correct));
-        setTextColour(line, correct ? kCorrect : kPlain);
+    const std::vector<data::QuestionOption> shown = data::readQuestionOptions(options, subid);
+    const size_t count = shown.size();
+    for (size_t k = 0; k < count; ++k) {
+        const data::QuestionOption &option = shown[k];
+        const bool chosen = marks.chosen && option.optid == *marks.chosen;
+        Label *line = m_lines[k];
+        line->setFittedText(optionLineText(option.text, chosen, option.correct()));
+        setTextColour(line, option.correct() ? kCorrect : kPlain);
         if (marks.lines == Lines::ByOptions) {
             if (k < 2) {
                 lb3->hide();
@@ -103,9 +118,9 @@ void QuestionView::displayQuestion(int number, const data::Table &subject, data:
     }
     // Lines the question has no option for: nothing left over from the
     // question shown before.
-    for (int j = k; j < 4; ++j) {
-        QLabel *line = m_lines[static_cast<size_t>(j)];
-        line->clear();
+    for (size_t j = count; j < 4; ++j) {
+        Label *line = m_lines[j];
+        line->setFittedText(QString());
         setTextColour(line, kPlain);
         if (marks.lines == Lines::ByOptions && j >= 2)
             line->hide();
@@ -114,12 +129,12 @@ void QuestionView::displayQuestion(int number, const data::Table &subject, data:
 
 void QuestionView::displayNothing()
 {
-    note->clear();
-    info->clear();
+    m_note->setFittedText(QString());
+    m_info->setFittedText(QString());
     pic->clear();
     pic->hide();
-    for (QLabel *line : m_lines) {
-        line->clear();
+    for (Label *line : m_lines) {
+        line->setFittedText(QString());
         setTextColour(line, kPlain);
     }
 }

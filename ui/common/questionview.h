@@ -9,6 +9,7 @@
 class QLabel;
 class QPushButton;
 class QWidget;
+class Label;
 class Picture;
 class Shape;
 
@@ -64,7 +65,7 @@ public:
     void displayNothing();
 
     // The option line of option k (0 = A … 3 = D).
-    QLabel *optionLine(int k) const { return m_lines.at(static_cast<size_t>(k)); }
+    Label *optionLine(int k) const { return m_lines.at(static_cast<size_t>(k)); }
 
     Shape *Shape1; // around the question text
     Shape *Shape5; // around the letters A, B, C, D
@@ -93,7 +94,12 @@ public:
 private:
     void showPicture(const QVariant &subpic);
 
-    std::array<QLabel *, 4> m_lines{};
+    // The texts, as labels that fit long texts: the option lines take up
+    // to three lines within their frames; a question or explanation longer
+    // than its box ends in "…" and shows whole in the tooltip.
+    Label *m_note = nullptr;
+    Label *m_info = nullptr;
+    std::array<Label *, 4> m_lines{};
 };
 
 // The text of the question label: "第N题", a blank line, the question.

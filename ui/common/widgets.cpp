@@ -9,6 +9,7 @@
 #include <QTextLayout>
 #include <QThreadPool>
 #include <future>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -154,12 +155,157 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+namespace {
+
+int pixelsOf(const QFont &font)
+{
+    return font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+}
+
+std::unique_ptr<QTextLayout> textLayout(const QString &text, const QFont &font, bool wrap)
+{
+    auto layout = std::make_unique<QTextLayout>(text, font);
+    layout->setCacheEnabled(true);
+    QTextOption option;
+    option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    layout->setTextOption(option);
+    return layout;
+}
+
+// The text cut to `width` with "…" at its end; `always`: the "…" even when
+// the text itself fits (more text follows it).
+QString elided(const QString &text, const QFont &font, qreal width, bool always)
+{
+    const QFontMetricsF metrics(font);
+    if (!always && metrics.horizontalAdvance(text) <= width)
+        return text;
+    const QString dots = u"…"_s;
+    QString head = text;
+    while (!head.isEmpty() && metrics.horizontalAdvance(head + dots) > width) {
+        head.chop(1);
+        if (!head.isEmpty() && head.back().isHighSurrogate())
+            head.chop(1);
+    }
+    return head + dots;
+}
+
+} // namespace
+
 int Label::linePitch(const QFont &font)
 {
-    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    const int pixels = pixelsOf(font);
     // About one em, as the layouts were drawn with; small sizes get a pixel
     // more so that lines never touch.
     return pixels > 16 ? pixels : pixels + 1;
+}
+
+struct Label::Lines {
+    std::vector<std::unique_ptr<QTextLayout>> layouts;
+    std::vector<QTextLine> lines;
+    bool elided = false;
+};
+
+int Label::lineLimit() const
+{
+    if (!m_fit)
+        return std::numeric_limits<int>::max();
+    if (!wordWrap())
+        return 1;
+    // As many lines as have their em box inside the label.
+    const int held = std::max(1, (contentsRect().height() - pixelsOf(font())) / linePitch(font()) + 1);
+    return m_room.isValid() ? std::min(held, m_maxLines) : held;
+}
+
+Label::Lines Label::layOut() const
+{
+    Lines out;
+    const QRect area = contentsRect();
+    const QFont f = font();
+    const bool wrap = wordWrap();
+    const size_t limit = static_cast<size_t>(lineLimit());
+
+    static const QRegularExpression breaks(u"\\r\\n|\\r|\\n"_s);
+    const QStringList paragraphs = text().split(breaks);
+    QString lastParagraph; // the paragraph of the last line kept
+    for (const QString &paragraph : paragraphs) {
+        auto layout = textLayout(paragraph, f, wrap);
+        layout->beginLayout();
+        for (;;) {
+            QTextLine line = layout->createLine();
+            if (!line.isValid())
+                break;
+            line.setLineWidth(wrap ? area.width() : 1.0e6);
+            if (out.lines.size() == limit) {
+                out.elided = true; // a line more than the label holds
+                break;
+            }
+            out.lines.push_back(line);
+            lastParagraph = paragraph;
+        }
+        layout->endLayout();
+        out.layouts.push_back(std::move(layout));
+        if (out.elided)
+            break;
+    }
+    if (!m_fit || out.lines.empty())
+        return out;
+    const QTextLine last = out.lines.back();
+    if (!out.elided && last.naturalTextWidth() <= area.width())
+        return out;
+
+    // The last line takes the rest of its paragraph, cut to the label's
+    // width and ended with "…".
+    out.elided = true;
+    auto layout = textLayout(elided(lastParagraph.mid(last.textStart()), f, area.width(), true), f, false);
+    layout->beginLayout();
+    QTextLine line = layout->createLine();
+    line.setLineWidth(1.0e6);
+    layout->endLayout();
+    out.lines.back() = line;
+    out.layouts.push_back(std::move(layout));
+    return out;
+}
+
+int Label::lineCount() const
+{
+    return static_cast<int>(layOut().lines.size());
+}
+
+bool Label::isElided() const
+{
+    return layOut().elided;
+}
+
+void Label::fitLongTexts(int lines, const QRect &room)
+{
+    m_fit = true;
+    m_maxLines = std::max(1, lines);
+    m_room = wordWrap() || m_maxLines == 1 ? QRect() : room;
+    m_home = geometry();
+    m_homeAlignment = alignment();
+    m_homeWrap = wordWrap();
+}
+
+void Label::setFittedText(const QString &text)
+{
+    setText(text);
+    if (!m_fit)
+        return;
+    if (m_room.isValid()) {
+        setGeometry(m_home);
+        setAlignment(m_homeAlignment);
+        setWordWrap(m_homeWrap);
+    }
+    bool elided = isElided();
+    if (elided && m_room.isValid()) {
+        // A text that fits the label's own bounds stands there; a longer one
+        // wraps within the room.
+        setGeometry(m_room);
+        setAlignment((m_homeAlignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+        setWordWrap(true);
+        elided = isElided();
+    }
+    setToolTip(elided ? text : QString());
 }
 
 void Label::paintEvent(QPaintEvent *event)
@@ -170,32 +316,13 @@ void Label::paintEvent(QPaintEvent *event)
     }
     const QRect area = contentsRect();
     const QFont f = font();
-    const int pixels = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
+    const int pixels = pixelsOf(f);
     const int pitch = linePitch(f);
     // The top of a CJK em box stands 0.88 em above the baseline.
     const double emTop = 0.88 * pixels;
 
-    static const QRegularExpression breaks(u"\\r\\n|\\r|\\n"_s);
-    std::vector<std::unique_ptr<QTextLayout>> layouts;
-    std::vector<QTextLine> lines;
-    const QStringList paragraphs = text().split(breaks);
-    for (const QString &paragraph : paragraphs) {
-        auto layout = std::make_unique<QTextLayout>(paragraph, f);
-        layout->setCacheEnabled(true);
-        QTextOption option;
-        option.setWrapMode(wordWrap() ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
-        layout->setTextOption(option);
-        layout->beginLayout();
-        for (;;) {
-            QTextLine line = layout->createLine();
-            if (!line.isValid())
-                break;
-            line.setLineWidth(wordWrap() ? area.width() : 1.0e6);
-            lines.push_back(line);
-        }
-        layout->endLayout();
-        layouts.push_back(std::move(layout));
-    }
+    Lines laidOut = layOut();
+    std::vector<QTextLine> &lines = laidOut.lines;
 
     const Qt::Alignment align = alignment();
     const int block = static_cast<int>(lines.size()) * pitch;
@@ -263,8 +390,8 @@ Label *newLabel(QWidget *parent, const QString &name, const QString &text, const
 
 } // namespace
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QPoint &at,
-                  const QFont &font, const QColor &colour)
+Label *makeLabel(QWidget *parent, const QString &name, const QString &text, const QPoint &at,
+                 const QFont &font, const QColor &colour)
 {
     Label *label = newLabel(parent, name, text, font, colour);
     label->move(at);
@@ -272,8 +399,8 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     return label;
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &bounds,
-                  const QFont &font, const QColor &colour, bool wordWrap)
+Label *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &bounds,
+                 const QFont &font, const QColor &colour, bool wordWrap)
 {
     Label *label = newLabel(parent, name, text, font, colour);
     label->setGeometry(bounds);

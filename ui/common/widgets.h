@@ -29,6 +29,15 @@ private:
 // one line to the next. CJK faces carry far more leading than that, and a
 // plain QLabel would cut the text off at the bottom of its bounds.
 // Carriage returns and line feeds break lines.
+//
+// A text longer than the label is cut off at its bounds, unless the label is
+// told to fit long texts (fitLongTexts). Such a label shows them instead:
+// - a one-line label whose text is wider than it wraps the text onto up to
+//   `lines` lines and takes `room` (in its parent's coordinates), the lines
+//   centred in it; a text that fits keeps the label's own bounds;
+// - a word-wrapped label keeps its bounds and shows the lines they hold;
+// - a text that still does not fit ends in "…", and the tooltip shows it
+//   whole.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -36,8 +45,31 @@ public:
     // The distance from one line to the next.
     static int linePitch(const QFont &font);
 
+    // Takes the label's present bounds as its own; `lines` and `room` only
+    // for a one-line label.
+    void fitLongTexts(int lines = 1, const QRect &room = QRect());
+    // Sets the text; a label that fits long texts takes the room the text
+    // needs and sets its tooltip.
+    void setFittedText(const QString &text);
+
+    // The lines the text is drawn in, and whether it is cut short ("…").
+    int lineCount() const;
+    bool isElided() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    struct Lines;
+    Lines layOut() const;
+    int lineLimit() const;
+
+    bool m_fit = false;
+    int m_maxLines = 1;
+    QRect m_room;
+    QRect m_home;
+    Qt::Alignment m_homeAlignment;
+    bool m_homeWrap = false;
 };
 
 // A label that emits clicked() for a left click inside it.
@@ -85,10 +117,10 @@ QPixmap sharedPicture(const QString &resource, const QSize &size = QSize());
 
 // A label at a position: sized to its text, or with fixed bounds (optionally
 // word-wrapped). Labels are transparent, so they show what lies beneath.
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QPoint &at,
-                  const QFont &font, const QColor &colour = Qt::black);
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &bounds,
-                  const QFont &font, const QColor &colour = Qt::black, bool wordWrap = false);
+Label *makeLabel(QWidget *parent, const QString &name, const QString &text, const QPoint &at,
+                 const QFont &font, const QColor &colour = Qt::black);
+Label *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &bounds,
+                 const QFont &font, const QColor &colour = Qt::black, bool wordWrap = false);
 
 // A push button with fixed bounds, in the window's font or in `font`.
 // Buttons that must leave the keyboard focus where it is take Qt::ClickFocus.

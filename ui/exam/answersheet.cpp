@@ -2,18 +2,72 @@
 
 #include "fonts.h"
 
+#include <QFontMetricsF>
 #include <QHeaderView>
+#include <QProxyStyle>
+#include <QScrollBar>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+const QString AnswerSheet::kMarks = u"ABCD√×"_s;
 
 namespace {
 
 // 37 pixels of cell and one of grid line.
 constexpr int kCellPitch = 38;
+constexpr int kCellPixels = 13;
+// The smallest font a long cell text gets.
+constexpr int kSmallestPixels = 8;
+
+// The cells' texts are centred, so the margins the style keeps beside an
+// item's text only make a text like "100√" too wide for its 37 pixels; a
+// text that fits stands where it stood with them.
+class SheetStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_FocusFrameHMargin)
+            return 0;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+int textWidth(const QString &text, int pixels)
+{
+    return static_cast<int>(std::ceil(QFontMetricsF(fonts::sans(pixels)).horizontalAdvance(text)));
+}
+
+// The size a cell's text is shown in: the sheet's own, or for a text too wide
+// for it the size in which every answer of its kind to that question fits
+// ("√" and "×", or "A" to "D"), so that the answered cells of a row look
+// alike whichever mark they hold.
+int cellPixels(const QString &text, int room)
+{
+    if (textWidth(text, kCellPixels) <= room)
+        return kCellPixels;
+    QString number = text;
+    while (!number.isEmpty() && !number.back().isDigit())
+        number.chop(1);
+    const QString marks = text.endsWith(u'√') || text.endsWith(u'×') ? u"√×"_s : u"ABCD"_s;
+    for (int pixels = kCellPixels - 1; pixels > kSmallestPixels; --pixels) {
+        bool fits = textWidth(text, pixels) <= room;
+        for (const QChar mark : marks)
+            fits = fits && textWidth(number + mark, pixels) <= room;
+        if (fits)
+            return pixels;
+    }
+    return kSmallestPixels;
+}
 
 } // namespace
 
 AnswerSheet::AnswerSheet(QWidget *parent) : QTableWidget(kRows, kColumns, parent)
 {
-    setFont(fonts::sans(13));
+    auto *style = new SheetStyle;
+    style->setParent(this);
+    setStyle(style);
+    setFont(fonts::sans(kCellPixels));
     horizontalHeader()->hide();
     verticalHeader()->hide();
     horizontalHeader()->setMinimumSectionSize(1);
@@ -35,6 +89,14 @@ void AnswerSheet::number(int questionCount)
 {
     const int rows = std::max(kRows, (questionCount + kColumns - 1) / kColumns);
     setRowCount(rows);
+    // More rows than the sheet shows: the columns give up the room of the
+    // scroll bar, so that all 20 stay whole beside it.
+    int pitch = kCellPitch;
+    if (rows > kRows) {
+        const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
+        pitch = std::min(kCellPitch, room / kColumns);
+    }
+    horizontalHeader()->setDefaultSectionSize(pitch);
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < kColumns; ++column) {
             const int question = questionAt(row, column);
@@ -42,6 +104,7 @@ void AnswerSheet::number(int questionCount)
             item->setTextAlignment(Qt::AlignCenter);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             setItem(row, column, item);
+            fitText(item);
         }
     }
 }
@@ -54,8 +117,24 @@ QString AnswerSheet::cellText(int question) const
 
 void AnswerSheet::setCellText(int question, const QString &text)
 {
-    if (QTableWidgetItem *cell = item(rowOf(question), columnOf(question)))
+    if (QTableWidgetItem *cell = item(rowOf(question), columnOf(question))) {
         cell->setText(text);
+        fitText(cell);
+    }
+}
+
+int AnswerSheet::textRoom(int column) const
+{
+    // The cell less its grid line and the margin the style keeps each side.
+    const int gridLine = showGrid() ? 1 : 0;
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return columnWidth(column) - gridLine - 2 * margin;
+}
+
+void AnswerSheet::fitText(QTableWidgetItem *cell)
+{
+    const int pixels = cellPixels(cell->text(), textRoom(cell->column()));
+    cell->setData(Qt::FontRole, pixels == kCellPixels ? QVariant() : QVariant(fonts::sans(pixels)));
 }
 
 void AnswerSheet::keyboardSearch(const QString &) {}

@@ -11,18 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 using namespace dialogcolours;
-
-// The two buttons of the window: 宋体, and the keyboard focus stays with
-// the window, whose keys they answer to.
-QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &bounds)
-{
-    return makeButton(parent, name, text, bounds, fonts::song(16), Qt::ClickFocus);
-}
-
-} // namespace
 
 Tksqr::Tksqr(QWidget *parent) : Form(parent)
 {
@@ -40,8 +29,8 @@ Tksqr::Tksqr(QWidget *parent) : Form(parent)
     Label5 = makeLabel(this, u"Label5"_s, u"1：点击【继续考试】，将关闭本窗口，继续考试！"_s, QRect(16, 184, 421, 58),
                        fonts::song(29), Qt::black, true);
     Shape4 = new Shape(this, u"Shape4"_s, QRect(0, 313, 460, 90), purple, Qt::white);
-    Button1 = button(this, u"Button1"_s, u"确认交卷"_s, QRect(104, 324, 100, 38));
-    Button2 = button(this, u"Button2"_s, u"继续考试"_s, QRect(216, 324, 100, 38));
+    Button1 = dialogButton(this, u"Button1"_s, u"确认交卷"_s, QRect(104, 324, 100, 38));
+    Button2 = dialogButton(this, u"Button2"_s, u"继续考试"_s, QRect(216, 324, 100, 38));
     Label3 = makeLabel(this, u"Label3"_s, u"键盘操作：小键盘0键确认交卷 小键盘Del键继续考试"_s, QRect(24, 372, 402, 16),
                        fonts::song(16, true), QColor(255, 0, 0));
 

@@ -4,6 +4,7 @@
 #include "connection.h"
 #include "fonts.h"
 #include "programfolder.h"
+#include "questionoptions.h"
 #include "questionpicture.h"
 #include "tado.h"
 #include "tksqr.h"
@@ -22,7 +23,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QColor kRed(255, 0, 0);
-const QString kMarks = u"ABCD√×"_s;
+// A long option takes the room of its line: down to the next line, 37
+// pixels below, and across to a few pixels short of the picture.
+constexpr int kLineRoomHeight = 37;
+constexpr int kLineRoomWidth = 388;
+const QString kUnanswerable = u"本题缺少选项，无法作答"_s;
 
 QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title, const QRect &bounds)
 {
@@ -68,13 +73,17 @@ Tmnks::Tmnks(QWidget *parent) : Form(parent)
 
     GroupBox4 = groupBox(this, u"GroupBox4"_s, u"考试题目："_s, QRect(157, 8, 630, 297));
     const QFont text16 = fonts::song(16, true);
-    Note = makeLabel(GroupBox4, u"Note"_s, QString(), QRect(16, 24, 593, 73), text16, Qt::black, true);
+    m_note = makeLabel(GroupBox4, u"Note"_s, QString(), QRect(16, 24, 593, 73), text16, Qt::black, true);
+    m_note->fitLongTexts();
+    Note = m_note;
     const int lineTops[4] = {104, 141, 178, 216};
     const char16_t *lineNames[4] = {u"lb1", u"lb2", u"lb3", u"lb4"};
     for (int i = 0; i < 4; ++i) {
-        m_lines[static_cast<size_t>(i)] = makeLabel(GroupBox4, QString::fromUtf16(lineNames[i]), QString(),
-                                                    QRect(8, lineTops[i], 381, 32), text16);
-        m_lines[static_cast<size_t>(i)]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        Label *line = makeLabel(GroupBox4, QString::fromUtf16(lineNames[i]), QString(),
+                                QRect(8, lineTops[i], 381, 32), text16);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        line->fitLongTexts(2, QRect(8, lineTops[i], kLineRoomWidth, kLineRoomHeight));
+        m_lines[static_cast<size_t>(i)] = line;
     }
     lb1 = m_lines[0];
     lb2 = m_lines[1];
@@ -179,11 +188,11 @@ void Tmnks::FormCreate()
 
 void Tmnks::showNoQuestion(const QString &text)
 {
-    Note->setText(text);
+    m_note->setFittedText(text);
     pic->hide();
     info->clear();
     for (size_t i = 0; i < 4; ++i) {
-        m_lines[i]->clear();
+        m_lines[i]->setFittedText(QString());
         m_buttons[i]->setEnabled(false);
         m_optionIds[i] = 0;
         m_optionKeys[i] = 0;
@@ -211,8 +220,9 @@ void Tmnks::ShowQuestion()
     if (!subject.locate(u"subId"_s, subid)) {
         // The question is no longer in the bank: its number, nothing to answer.
         showNoQuestion(u"%1、"_s.arg(n));
+        info->setText(kUnanswerable);
     } else {
-        Note->setText(u"%1、%2"_s.arg(n).arg(subject.asText(u"subtitle"_s)));
+        m_note->setFittedText(u"%1、%2"_s.arg(n).arg(subject.asText(u"subtitle"_s)));
         const QPixmap picture = questionPicture(subject.value(u"subpic"_s));
         pic->setPixmap(picture);
         pic->setVisible(!picture.isNull());
@@ -224,11 +234,11 @@ void Tmnks::ShowQuestion()
             opt2->setText(u"×"_s);
             opt3->hide();
             opt4->hide();
-            for (QLabel *line : m_lines)
+            for (Label *line : m_lines)
                 line->hide();
         } else {
             info->setText(u"选择题，请选择你认为正确的答案"_s);
-            for (QLabel *line : m_lines)
+            for (Label *line : m_lines)
                 line->show();
             opt1->setText(u"A"_s);
             opt2->setText(u"B"_s);
@@ -236,39 +246,41 @@ void Tmnks::ShowQuestion()
             opt4->show();
         }
 
-        data::Table &options = app::ado().options;
-        options.setFilter(u"subid=%1"_s.arg(subid));
-        options.setFiltered(true);
-        int count = 0;
-        for (options.first(); !options.eof() && count < 4; options.next(), ++count) {
-            const size_t i = static_cast<size_t>(count);
-            QString text = typeId == 2 ? QString(QChar(u'A' + count)) + u' ' + options.asText(u"optcontent"_s)
-                                       : options.asText(u"optcontent"_s);
-            m_optionIds[i] = options.asInt(u"optid"_s);
-            m_optionKeys[i] = options.asInt(u"iskey"_s);
-            const bool correct = m_optionKeys[i] == 1;
+        const std::vector<data::QuestionOption> shown = data::readQuestionOptions(app::ado().options, subid);
+        const int count = static_cast<int>(shown.size());
+        for (size_t i = 0; i < shown.size(); ++i) {
+            const data::QuestionOption &option = shown[i];
+            QString text = typeId == 2 ? QString(QChar(u'A' + static_cast<int>(i))) + u' ' + option.text
+                                       : option.text;
+            m_optionIds[i] = option.optid;
+            m_optionKeys[i] = option.iskey;
+            const bool correct = option.correct();
             if (correct && m_showAnswer && typeId == 2)
                 text += u"√"_s;
-            QLabel *line = m_lines[i];
+            Label *line = m_lines[i];
             setTextColour(line, correct && m_showAnswer ? kRed : QColor(Qt::black));
-            if (count < 2) {
+            if (i < 2) {
                 if (correct && m_showAnswer)
                     line->show();
                 else if (typeId == 1)
                     line->hide();
             }
-            line->setText(text);
+            line->setFittedText(text);
             m_buttons[i]->setEnabled(true);
         }
         // A question with fewer options offers no button, and no stale line,
         // for the ones it lacks.
         for (int k = count; k < 4; ++k) {
             const size_t i = static_cast<size_t>(k);
-            m_lines[i]->clear();
+            m_lines[i]->setFittedText(QString());
             m_buttons[i]->setEnabled(false);
             if (k >= 2)
                 m_buttons[i]->hide();
         }
+        // Without its options the question cannot be answered: the pupil is
+        // told so, and moves on.
+        if (count == 0 || (typeId == 1 && count < 2))
+            info->setText(kUnanswerable);
     }
     selectCell(n);
     bt_Prior->setEnabled(n != 1);
@@ -279,21 +291,22 @@ void Tmnks::selectCell(int question)
 {
     const int row = AnswerSheet::rowOf(question);
     const int column = AnswerSheet::columnOf(question);
-    if (StringGrid1->currentRow() == row && StringGrid1->currentColumn() == column)
-        return;
-    {
-        const QSignalBlocker blocker(StringGrid1);
-        StringGrid1->setCurrentCell(row, column);
+    if (StringGrid1->currentRow() != row || StringGrid1->currentColumn() != column) {
+        {
+            const QSignalBlocker blocker(StringGrid1);
+            StringGrid1->setCurrentCell(row, column);
+        }
+        // Moving to another cell brings up the answer recorded there.
+        setDaFromCell(question);
     }
+    // The shown question's row stays in view, however the pupil got there.
     StringGrid1->scrollToItem(StringGrid1->item(row, column));
-    // Moving to another cell brings up the answer recorded there.
-    setDaFromCell(question);
 }
 
 void Tmnks::setDaFromCell(int question)
 {
     const QString text = StringGrid1->cellText(question);
-    for (const QChar mark : kMarks) {
+    for (const QChar mark : AnswerSheet::kMarks) {
         if (text.contains(mark)) {
             da->setText(mark);
             return;
@@ -412,7 +425,9 @@ void Tmnks::Timer1Timer()
     --m_remaining;
     if (m_remaining >= 0)
         atime->setText(timeText(m_remaining));
-    if (m_remaining == 0) {
+    // Zero or less: a duration of 0 or below in system.ini ends the exam at
+    // the first tick.
+    if (m_remaining <= 0) {
         finish();
         app::messages().notice(u"时间到！"_s);
         app::showWindow(app::build<Txxts>());

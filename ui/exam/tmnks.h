@@ -13,6 +13,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTimer;
+class Label;
 class Picture;
 
 // The exam window: one question at a time under a countdown, with the
@@ -101,7 +102,8 @@ private:
     void setDaFromCell(int question);
 
     std::array<QPushButton *, 4> m_buttons{};
-    std::array<QLabel *, 4> m_lines{};
+    Label *m_note = nullptr;
+    std::array<Label *, 4> m_lines{};
     data::ExamSettings m_settings;
     int m_current = 1;
     int m_count = 0;

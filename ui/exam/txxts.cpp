@@ -12,18 +12,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 using namespace dialogcolours;
-
-// The two buttons of the window: 宋体, and the keyboard focus stays with
-// the window, whose keys they answer to.
-QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &bounds)
-{
-    return makeButton(parent, name, text, bounds, fonts::song(16), Qt::ClickFocus);
-}
-
-} // namespace
 
 Txxts::Txxts(QWidget *parent) : Form(parent)
 {
@@ -43,8 +32,8 @@ Txxts::Txxts(QWidget *parent) : Form(parent)
     lb_ksjg = makeLabel(this, u"lb_ksjg"_s, QString(), QPoint(63, 213), fonts::song(21), QColor(128, 0, 0));
     Shape4 = new Shape(this, u"Shape4"_s, QRect(-2, 312, 460, 40), QColor(255, 222, 173), Qt::white);
     Shape5 = new Shape(this, u"Shape5"_s, QRect(-1, 354, 460, 80), purple, Qt::white);
-    Button1 = button(this, u"Button1"_s, u"关  闭"_s, QRect(114, 365, 100, 35));
-    Button2 = button(this, u"Button2"_s, u"查看错题"_s, QRect(223, 365, 100, 35));
+    Button1 = dialogButton(this, u"Button1"_s, u"关  闭"_s, QRect(114, 365, 100, 35));
+    Button2 = dialogButton(this, u"Button2"_s, u"查看错题"_s, QRect(223, 365, 100, 35));
     Label1 = makeLabel(this, u"Label1"_s, u"键盘操作：按回车Enter键结束本次考试"_s, QRect(31, 402, 355, 19),
                        fonts::song(19, true), QColor(255, 0, 0));
 
