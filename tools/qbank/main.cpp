@@ -60,11 +60,13 @@ qbank <命令> --help 介绍各个命令；qbank --version 显示版本。)"_s;
 const QString kImportHelp = uR"(用法：qbank import <bank.json|-> -o <data.db>
 
 读取 JSON 格式的题库（格式见 tools/qbank/README.md；“-”表示从标准输入读取），
-写成程序使用的 SQLite 题库。新题库先在目标旁边生成，完整写好后才换到目标位置；
-旧题库旁边 SQLite 留下的 -wal、-shm、-journal 文件一并删除。考试系统正在使用
+写成程序使用的 SQLite 题库。check 会指出的试题和题型问题（题型不存在、选项个数
+不对、typeId 不是 1 或 2、optid 为 0 等）只要有一处，就一条条列出、什么也不写。
+新题库先在目标旁边生成，完整写好后才换到目标位置；旧题库旁边 SQLite 留下的
+-wal、-shm、-journal 文件一并删除。考试系统正在使用
 目标题库时（题库旁有它的锁文件 data.db.lock），不导入。
-退出状态：0 完成，1 参数有误，2 JSON 有错（消息指出试题和字段）、题库无法写入
-或正被考试系统使用。)"_s;
+退出状态：0 完成，1 参数有误，2 JSON 有错或有上述问题（消息指出试题和字段）、
+题库无法写入或正被考试系统使用。)"_s;
 
 const QString kExportHelp = uR"(用法：qbank export <data.db> [-o <bank.json|->]
 
