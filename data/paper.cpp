@@ -13,9 +13,7 @@ void writePaper(Table &note, const std::function<void()> &fill)
         // them afresh, so that every row of the old paper goes.
         note.close();
         note.open();
-        note.first();
-        while (!note.eof())
-            note.remove();
+        note.clear();
         fill();
         note.post();
         transaction.commit();

@@ -128,9 +128,10 @@ void Table::open()
     m_columns = columns;
     m_columnIndex = index;
     m_indexColumns = indexColumns;
+    std::vector<int> filterColumns;
     try {
         for (const Comparison &c : m_filter.comparisons)
-            column(c.column);
+            filterColumns.push_back(position(c.column));
         if (!m_sort.column.isEmpty())
             column(m_sort.column);
     } catch (...) {
@@ -138,6 +139,7 @@ void Table::open()
         m_columnIndex.clear();
         throw;
     }
+    m_filterColumns = std::move(filterColumns);
     m_open = true;
     forgetStatements();
     markStale();
@@ -172,15 +174,15 @@ QString Table::column(const QString &name) const
 void Table::setFilter(const QString &expression)
 {
     Filter parsed = parseFilter(expression);
+    std::vector<int> positions;
     if (m_open) {
         for (const Comparison &c : parsed.comparisons)
-            column(c.column);
+            positions.push_back(position(c.column));
         checkBrowseMode();
     }
     m_filterText = expression;
     m_filter = std::move(parsed);
-    if (m_filtered)
-        shapeChanged();
+    m_filterColumns = std::move(positions);
     if (m_open && m_filtered)
         markStale();
 }
@@ -192,7 +194,6 @@ void Table::setFiltered(bool on)
     if (m_open)
         checkBrowseMode();
     m_filtered = on;
-    shapeChanged();
     if (m_open)
         markStale();
 }
@@ -218,7 +219,7 @@ void Table::setSort(const QString &order)
     }
     m_sortText = order;
     m_sort = parsed;
-    shapeChanged();
+    orderChanged();
     if (m_open)
         markStale(keep);
 }
@@ -292,9 +293,26 @@ QSqlQuery &Table::shaped(QSqlQuery *&slot, MakeSql makeSql) const
     return *slot;
 }
 
-void Table::shapeChanged()
+Table::Shaped &Table::shapedStatements() const
 {
-    m_shaped = Shaped();
+    ShapeKey key;
+    if (m_filtered) {
+        for (size_t i = 0; i < m_filter.comparisons.size(); ++i)
+            key.compared.emplace_back(m_filterColumns.at(i), m_filter.comparisons[i].atLeast);
+    }
+    if (!m_sort.column.isEmpty()) {
+        key.sort = m_orderColumns.empty() ? -1 : m_orderColumns.front();
+        key.descending = m_sort.descending;
+    }
+    if (!m_shaped.key || !(*m_shaped.key == key)) {
+        m_shaped = Shaped();
+        m_shaped.key = std::move(key);
+    }
+    return m_shaped;
+}
+
+void Table::orderChanged()
+{
     m_orderColumns.clear();
     if (!m_open)
         return;
@@ -320,7 +338,8 @@ int Table::orderSlot(int column) const
 
 void Table::forgetStatements()
 {
-    shapeChanged();
+    m_shaped = Shaped();
+    orderChanged();
     m_rowQuery = nullptr;
     m_deleteQuery = nullptr;
     m_writeQueries.clear();
@@ -354,7 +373,7 @@ void Table::ensureRows() const
 {
     if (!m_stale)
         return;
-    QSqlQuery &query = shaped(m_shaped.list, [this] {
+    QSqlQuery &query = shaped(shapedStatements().list, [this] {
         QString columns = u"rowid"_s;
         for (const int c : m_orderColumns)
             columns += u", "_s + quoted(m_columns.at(c));
@@ -395,7 +414,7 @@ bool Table::resolveCurrent() const
         return m_pos >= 0 && !m_rowIds.empty();
     if (m_rowId == kUnknown) {
         QSqlQuery &query =
-            shaped(m_shaped.first, [this] { return u"SELECT rowid"_s + fromWhere() + orderBy() + u" LIMIT 1"_s; });
+            shaped(shapedStatements().first, [this] { return u"SELECT rowid"_s + fromWhere() + orderBy() + u" LIMIT 1"_s; });
         bindFilter(query);
         run(query, u"无法读取"_s);
         m_rowId = query.next() ? query.value(0).toLongLong() : kNone;
@@ -430,7 +449,7 @@ bool Table::passesFilter(qint64 rowId) const
 {
     if (where().isEmpty())
         return true;
-    QSqlQuery &query = shaped(m_shaped.passes, [this] { return u"SELECT 1"_s + fromWhere(u"rowid = ?"_s); });
+    QSqlQuery &query = shaped(shapedStatements().passes, [this] { return u"SELECT 1"_s + fromWhere(u"rowid = ?"_s); });
     query.bindValue(bindFilter(query), rowId);
     run(query, u"无法读取"_s);
     const bool passes = query.next();
@@ -443,6 +462,17 @@ void Table::readRows()
     requireOpen();
     checkBrowseMode();
     ensureRows();
+}
+
+void Table::clear()
+{
+    requireOpen();
+    checkBrowseMode();
+    QSqlQuery &query = prepared(u"DELETE"_s + fromWhere());
+    bindFilter(query);
+    run(query, u"无法删除"_s);
+    query.finish();
+    markStale();
 }
 
 void Table::first()
@@ -539,7 +569,7 @@ int Table::recordCount() const
     if (!m_stale)
         return static_cast<int>(m_rowIds.size());
     if (!m_count) {
-        QSqlQuery &query = shaped(m_shaped.count, [this] { return u"SELECT count(*)"_s + fromWhere(); });
+        QSqlQuery &query = shaped(shapedStatements().count, [this] { return u"SELECT count(*)"_s + fromWhere(); });
         bindFilter(query);
         run(query, u"无法读取"_s);
         m_count = query.next() ? query.value(0).toInt() : 0;
@@ -636,7 +666,7 @@ bool Table::locate(const QString &name, qint64 value)
     checkBrowseMode();
     // In the order of the rows, so that the first match is the first row.
     const int c = position(name);
-    QSqlQuery &query = shaped(m_shaped.locate[c], [this, c] {
+    QSqlQuery &query = shaped(shapedStatements().locate[c], [this, c] {
         return u"SELECT rowid"_s + fromWhere(quoted(m_columns.at(c)) + u" = ?"_s) + orderBy() + u" LIMIT 1"_s;
     });
     query.bindValue(bindFilter(query), value);

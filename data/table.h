@@ -49,6 +49,8 @@ public:
     // caller about to move through them by position, which then has their
     // count without asking for it.
     void readRows();
+    // Deletes every row that passes the filter, in one statement.
+    void clear();
 
     // Setting a filter expression checks it at once (syntax, and the columns
     // when the table is open); a bad one throws and changes nothing.
@@ -99,6 +101,25 @@ private:
     enum class State { Browse, Edit, Insert };
     // eof() and bof(): set, clear, or true exactly when there is no row.
     enum class Edge { No, Yes, IfEmpty };
+    // Statements of one filter shape and sort order, pointing into
+    // m_statements.
+    struct ShapeKey {
+        std::vector<std::pair<int, bool>> compared; // column, ">=" (when filtered)
+        int sort = -1;
+        bool descending = false;
+        bool operator==(const ShapeKey &other) const
+        {
+            return compared == other.compared && sort == other.sort && descending == other.descending;
+        }
+    };
+    struct Shaped {
+        std::optional<ShapeKey> key;
+        QSqlQuery *list = nullptr;   // the row ids in order
+        QSqlQuery *count = nullptr;  // how many rows pass
+        QSqlQuery *first = nullptr;  // the first row id
+        QSqlQuery *passes = nullptr; // whether a row passes the filter
+        QHash<int, QSqlQuery *> locate; // by column position
+    };
 
     void requireOpen() const;
     void requireRow() const;
@@ -120,7 +141,10 @@ private:
     // among those prepared) when first needed after they change.
     template <class MakeSql>
     QSqlQuery &shaped(QSqlQuery *&slot, MakeSql makeSql) const;
-    void shapeChanged();
+    // The statements of the current filter and sort order, after dropping
+    // those of another shape (which columns are compared how, the order).
+    Shaped &shapedStatements() const;
+    void orderChanged();
     void forgetStatements();
     void run(QSqlQuery &query, const QString &what) const;
     QString fromWhere(const QString &extraCondition = QString()) const;
@@ -144,6 +168,7 @@ private:
 
     QString m_filterText;
     Filter m_filter;
+    std::vector<int> m_filterColumns; // positions of m_filter's columns, when open
     bool m_filtered = false;
     QString m_sortText;
     SortOrder m_sort;
@@ -173,13 +198,6 @@ private:
     // Statements prepared once per cursor, by their text, and those of the
     // current filter and sort order (pointing into m_statements).
     mutable QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
-    struct Shaped {
-        QSqlQuery *list = nullptr;   // the row ids in order
-        QSqlQuery *count = nullptr;  // how many rows pass
-        QSqlQuery *first = nullptr;  // the first row id
-        QSqlQuery *passes = nullptr; // whether a row passes the filter
-        QHash<int, QSqlQuery *> locate; // by column position
-    };
     mutable Shaped m_shaped;
     mutable QSqlQuery *m_rowQuery = nullptr;    // a row's columns by row id
     mutable QSqlQuery *m_deleteQuery = nullptr;
