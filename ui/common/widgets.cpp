@@ -173,20 +173,35 @@ std::unique_ptr<QTextLayout> textLayout(const QString &text, const QFont &font, 
 }
 
 // The text cut to `width` with "…" at its end; `always`: the "…" even when
-// the text itself fits (more text follows it).
+// the text itself fits (more text follows it). The text is laid out once and
+// cut where its line reaches the room left beside the "…", so that a long
+// explanation costs one layout, not one per character dropped.
 QString elided(const QString &text, const QFont &font, qreal width, bool always)
 {
     const QFontMetricsF metrics(font);
-    if (!always && metrics.horizontalAdvance(text) <= width)
+    const auto layout = textLayout(text, font, false);
+    layout->beginLayout();
+    QTextLine line = layout->createLine();
+    if (line.isValid())
+        line.setLineWidth(1.0e6);
+    layout->endLayout();
+    if (!always && (!line.isValid() || line.naturalTextWidth() <= width))
         return text;
     const QString dots = u"…"_s;
-    QString head = text;
-    while (!head.isEmpty() && metrics.horizontalAdvance(head + dots) > width) {
-        head.chop(1);
-        if (!head.isEmpty() && head.back().isHighSurrogate())
-            head.chop(1);
-    }
-    return head + dots;
+    const qreal room = width - metrics.horizontalAdvance(dots);
+    qsizetype cut = line.isValid() && room > 0 ? line.xToCursor(room, QTextLine::CursorBetweenCharacters) : 0;
+    while (cut > 0 && line.cursorToX(static_cast<int>(cut)) > room)
+        --cut;
+    const auto head = [&text](qsizetype length) {
+        // Never between the two halves of a character outside the BMP.
+        if (length > 0 && length < text.size() && text.at(length - 1).isHighSurrogate())
+            --length;
+        return text.left(length);
+    };
+    // The cut as the text measures whole, head and "…" together.
+    while (cut > 0 && metrics.horizontalAdvance(head(cut) + dots) > width)
+        --cut;
+    return head(cut) + dots;
 }
 
 } // namespace
