@@ -39,7 +39,10 @@ void createSchema(QSqlDatabase &db)
         // numbers: drawing a paper reads them from the index alone.
         "CREATE INDEX subject_sortId_typeId_subid ON subject (sortId, typeId, subid)",
         "CREATE INDEX subject_stid ON subject (stid)",
-        "CREATE INDEX subject_errorTimes ON subject (errorTimes)",
+        // The error-prone questions in the order they are browsed, most
+        // missed first (ties by number): their threshold and the first of
+        // them come from the index alone.
+        "CREATE INDEX subject_errorTimes ON subject (errorTimes DESC, subid)",
         "CREATE TABLE options ("
         " subid INTEGER NOT NULL,"
         " optid INTEGER NOT NULL,"
