@@ -41,13 +41,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class PrintedMessages : public app::Messages {
-public:
-    void error(const QString &text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    bool confirm(const QString &, const QString &) override { return false; }
-    void notice(const QString &) override {}
-};
-
 // A figure of /proc/self/status in kB ("VmRSS", "VmHWM").
 long statusKb(const char *field)
 {
@@ -152,7 +145,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     app::Application application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    app::setMessages(std::make_unique<PrintedMessages>());
+    app::setMessages(std::make_unique<bench::PrintedMessages>());
 
     // The bundled program folder, with a copy of its bank.
     const QString bin = QCoreApplication::applicationDirPath() + u"/../bin/"_s;

@@ -11,17 +11,11 @@
 #include <memory>
 
 namespace bench {
-namespace {
 
-// Errors are printed, never shown in a modal box.
-class PrintedMessages : public app::Messages {
-public:
-    void error(const QString &text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    bool confirm(const QString &, const QString &) override { return false; }
-    void notice(const QString &) override {}
-};
-
-} // namespace
+void PrintedMessages::error(const QString &text)
+{
+    std::fprintf(stderr, "error: %s\n", qPrintable(text));
+}
 
 int runOnBanks(int argc, char **argv, const BankRun &run)
 {

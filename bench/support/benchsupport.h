@@ -2,7 +2,18 @@
 
 #include "benchcore.h"
 
+#include "errorpolicy.h"
+
 namespace bench {
+
+// Message boxes for benchmarks: errors are printed, never shown in a modal
+// box; questions are answered No.
+class PrintedMessages : public app::Messages {
+public:
+    void error(const QString &text) override;
+    bool confirm(const QString &, const QString &) override { return false; }
+    void notice(const QString &) override {}
+};
 
 // forEachBank for the benchmarks that build windows: the program's
 // application object (offscreen unless QT_QPA_PLATFORM says otherwise), its
