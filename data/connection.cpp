@@ -25,8 +25,13 @@ QHash<QString, QString> &openConnections()
     return connections;
 }
 
-// Names of the connections that switched their bank to the write-ahead
-// journal; closing them switches it back.
+// Names of the connections whose bank may switch to the write-ahead journal
+// at their first write, and of those that did; closing them switches it back.
+QSet<QString> &writable()
+{
+    static QSet<QString> names;
+    return names;
+}
 QSet<QString> &journalled()
 {
     static QSet<QString> names;
@@ -119,15 +124,11 @@ QSqlDatabase database(const QString &connection)
         }
         probe.finish();
         if (!readOnly && info.isWritable()) {
-            // A write-ahead journal with full synchronisation: each answer is
-            // on disk when it is stored, at one sync per write, and survives
-            // the program being killed or the power failing.
+            // Every write is on disk when it returns: an answer survives the
+            // program being killed or the power failing.
             QSqlQuery pragma(db);
-            if (pragma.exec(u"PRAGMA journal_mode=WAL"_s) && pragma.next()
-                && pragma.value(0).toString().compare(u"wal"_s, Qt::CaseInsensitive) == 0)
-                journalled().insert(name);
-            pragma.finish();
             pragma.exec(u"PRAGMA synchronous=FULL"_s);
+            writable().insert(name);
         }
     }
     connections.insert(connection, name);
@@ -152,12 +153,31 @@ void closeAllConnections()
         QSqlDatabase::removeDatabase(name);
     }
     connections.clear();
+    writable().clear();
     journalled().clear();
+}
+
+void prepareForWriting(const QString &connection)
+{
+    QSqlDatabase db = database(connection);
+    const QString name = db.connectionName();
+    if (!writable().contains(name) || journalled().contains(name))
+        return;
+    // The write-ahead journal: one sync per write instead of four, and no
+    // journal file made and deleted each time. Switched at the first write,
+    // not at opening: a run that only reads leaves the file as it is. Inside
+    // a transaction the switch cannot happen; the next write outside one
+    // tries again.
+    QSqlQuery pragma(db);
+    if (pragma.exec(u"PRAGMA journal_mode=WAL"_s) && pragma.next()
+        && pragma.value(0).toString().compare(u"wal"_s, Qt::CaseInsensitive) == 0)
+        journalled().insert(name);
 }
 
 Transaction::Transaction(const QString &connection)
     : m_connection(connection)
 {
+    prepareForWriting(connection);
     QSqlDatabase db = database(connection);
     if (!db.transaction())
         throw AppError(dbMessage(u"无法开始写入题库"_s, databaseFile(connection), db.lastError()));

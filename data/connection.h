@@ -20,6 +20,12 @@ void setConnectionString(const QString &text);
 // the string is malformed, the file is missing or is not a question bank.
 QSqlDatabase database(const QString &connection);
 
+// Readies the bank of a connection string for writing: the first write of a
+// run switches a bank the program may write to SQLite's write-ahead journal
+// (one sync per write). Transactions and the cursor's writes call it; after
+// the first time it does nothing.
+void prepareForWriting(const QString &connection);
+
 // The database file a connection string names.
 QString databaseFile(const QString &connection);
 

@@ -468,6 +468,7 @@ void Table::clear()
 {
     requireOpen();
     checkBrowseMode();
+    prepareForWriting(m_connection);
     QSqlQuery &query = prepared(u"DELETE"_s + fromWhere());
     bindFilter(query);
     run(query, u"无法删除"_s);
@@ -728,6 +729,7 @@ void Table::post()
     requireOpen();
     if (m_state == State::Browse)
         return;
+    prepareForWriting(m_connection);
     const State state = m_state;
     const QHash<int, QVariant> buffer = m_buffer;
     m_state = State::Browse;
@@ -822,6 +824,7 @@ void Table::remove()
     }
     ensureRows();
     const qint64 rowId = currentRowId();
+    prepareForWriting(m_connection);
     QSqlQuery &query = shaped(m_deleteQuery, [this] { return u"DELETE FROM %1 WHERE rowid = ?"_s.arg(quoted(m_table)); });
     query.bindValue(0, rowId);
     run(query, u"无法删除第 %1 行"_s.arg(recNo()));
