@@ -3,6 +3,7 @@
 #include "fonts.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QHeaderView>
 #include <QProxyStyle>
 #include <QScrollBar>
@@ -33,27 +34,34 @@ public:
     }
 };
 
-int textWidth(const QString &text, int pixels)
+// Metrics by pixel size: a sheet of a thousand cells measures its texts at
+// a handful of sizes, each made once.
+using Metrics = QHash<int, QFontMetricsF>;
+
+int textWidth(Metrics &metrics, const QString &text, int pixels)
 {
-    return static_cast<int>(std::ceil(QFontMetricsF(fonts::sans(pixels)).horizontalAdvance(text)));
+    auto found = metrics.constFind(pixels);
+    if (found == metrics.constEnd())
+        found = metrics.insert(pixels, QFontMetricsF(fonts::sans(pixels)));
+    return static_cast<int>(std::ceil(found->horizontalAdvance(text)));
 }
 
 // The size a cell's text is shown in: the sheet's own, or for a text too wide
 // for it the size in which every answer of its kind to that question fits
 // ("√" and "×", or "A" to "D"), so that the answered cells of a row look
 // alike whichever mark they hold.
-int cellPixels(const QString &text, int room)
+int cellPixels(Metrics &metrics, const QString &text, int room)
 {
-    if (textWidth(text, kCellPixels) <= room)
+    if (textWidth(metrics, text, kCellPixels) <= room)
         return kCellPixels;
     QString number = text;
     while (!number.isEmpty() && !number.back().isDigit())
         number.chop(1);
     const QString marks = text.endsWith(u'√') || text.endsWith(u'×') ? u"√×"_s : u"ABCD"_s;
     for (int pixels = kCellPixels - 1; pixels > kSmallestPixels; --pixels) {
-        bool fits = textWidth(text, pixels) <= room;
+        bool fits = textWidth(metrics, text, pixels) <= room;
         for (const QChar mark : marks)
-            fits = fits && textWidth(number + mark, pixels) <= room;
+            fits = fits && textWidth(metrics, number + mark, pixels) <= room;
         if (fits)
             return pixels;
     }
@@ -133,7 +141,7 @@ int AnswerSheet::textRoom(int column) const
 
 void AnswerSheet::fitText(QTableWidgetItem *cell)
 {
-    const int pixels = cellPixels(cell->text(), textRoom(cell->column()));
+    const int pixels = cellPixels(m_metrics, cell->text(), textRoom(cell->column()));
     cell->setData(Qt::FontRole, pixels == kCellPixels ? QVariant() : QVariant(fonts::sans(pixels)));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFontMetricsF>
+#include <QHash>
 #include <QTableWidget>
 
 // The exam window's answer sheet: 20 cells a row, a cell per question, five
@@ -34,4 +36,6 @@ private:
     // The width a cell's text may take before it would be cut short.
     int textRoom(int column) const;
     void fitText(QTableWidgetItem *cell);
+
+    QHash<int, QFontMetricsF> m_metrics; // by pixel size, made when first needed
 };
