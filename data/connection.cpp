@@ -129,6 +129,11 @@ QSqlDatabase database(const QString &connection)
             QSqlQuery pragma(db);
             pragma.exec(u"PRAGMA synchronous=FULL"_s);
             writable().insert(name);
+            // A run that was killed leaves the bank in that journal: it is
+            // switched back when this run closes it.
+            if (pragma.exec(u"PRAGMA journal_mode"_s) && pragma.next()
+                && pragma.value(0).toString().compare(u"wal"_s, Qt::CaseInsensitive) == 0)
+                journalled().insert(name);
         }
     }
     connections.insert(connection, name);

@@ -51,6 +51,15 @@ void DurabilityTest::answerSurvivesKill()
     QCOMPARE(q.value(2).toLongLong(), 1); // question 1000 is true
     QVERIFY(q.next());
     QCOMPARE(q.value(1).toLongLong(), 0); // not reached
+
+    // The next run that closes the bank leaves it one file again, in the
+    // plain journal, whoever opens it next.
+    q = QSqlQuery();
+    data::closeAllConnections();
+    QVERIFY(!QFile::exists(folder.file(u"data.db-wal"_s)));
+    QSqlQuery mode(data::database(connection));
+    QVERIFY(mode.exec(u"PRAGMA journal_mode"_s) && mode.next());
+    QCOMPARE(mode.value(0).toString(), u"delete"_s);
 }
 
 EXAM_TEST(DurabilityTest)
