@@ -4,13 +4,15 @@
 # Both run with --quit-after-show, alternately (program, floor, program, ...),
 # so that a machine whose speed drifts slows both alike; each run is timed
 # from outside, from the process's start to its end. Prints the medians and
-# their ratio for the bundled bank and for a generated bank of 100,000
-# questions (or the sizes given with -s).
+# their ratio for the bundled bank, for generated banks of 10,000 and 100,000
+# questions (or the sizes given with -s) and for the real public bank
+# (../shared/data/realbank.json, imported with the build's qbank, when it is
+# there).
 #
 #   bench/startup.sh [-n RUNS] [-s "SIZES"] [BUILD_DIR]
 #
 #   -n RUNS     timed runs of each program (default 30), after one warm-up run
-#   -s SIZES    generated bank sizes, blank-separated (default "100000");
+#   -s SIZES    generated bank sizes, blank-separated (default "10000 100000");
 #               -s "" runs the bundled bank only
 #   BUILD_DIR   a build folder with bin/theoryexam, bench/startup_floor and
 #               bench/write_bank (default: build-release, else build)
@@ -20,7 +22,7 @@
 set -euo pipefail
 
 runs=30
-sizes="100000"
+sizes="10000 100000"
 while getopts "n:s:h" option; do
     case $option in
     n) runs=$OPTARG ;;
@@ -111,15 +113,28 @@ measure() {
 echo "start-up benchmark on ${QT_QPA_PLATFORM:-the display $DISPLAY}, $runs alternating runs each"
 measure "bundled bank" "$program"
 
-for size in $sizes; do
-    # A program folder of its own: the program, a generated data.db, and the
-    # bundled pages, pictures and settings beside it.
-    folder=$work/bank$size
+# A program folder of its own for a bank: the program, and the bundled
+# pages, pictures and settings beside it; its data.db is written by the caller.
+program_folder() {
+    local folder=$work/$1
     mkdir -p "$folder"
     cp "$program" "$folder/"
     for item in html upload system.ini; do
         ln -s "$build/bin/$item" "$folder/$item"
     done
+    echo "$folder"
+}
+
+for size in $sizes; do
+    folder=$(program_folder "bank$size")
     "$writer" "$size" "$folder/data.db"
     measure "generated bank of $size questions" "$folder/theoryexam"
 done
+
+real=$source_dir/../shared/data/realbank.json
+qbank=$build/devtools/qbank
+if [[ -f $real && -x $qbank ]]; then
+    folder=$(program_folder realbank)
+    "$qbank" import "$real" -o "$folder/data.db" >/dev/null
+    measure "real public bank (5,369 questions)" "$folder/theoryexam"
+fi
