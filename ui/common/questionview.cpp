@@ -76,7 +76,7 @@ QuestionView::QuestionView(QWidget *window, const Layout &layout)
     lb4 = m_lines[3];
 
     pic = new Picture(window, u"pic"_s, QRect(520, 120 + dy, 241, 185), Picture::Fit::Centre);
-    pic->setPixmap(QPixmap(u":/assets/nopic.png"_s));
+    pic->setPicture(u":/assets/nopic.png"_s);
 
     Label5 =
         makeLabel(window, u"Label5"_s, u"难点分析"_s, QPoint(608, 320 + dy), fonts::song(16, true), kCorrect);
@@ -141,15 +141,7 @@ void QuestionView::displayNothing()
 
 void QuestionView::showPicture(const QVariant &subpic)
 {
-    // None, or a missing or unreadable file: the question without a picture.
-    const QPixmap picture = questionPicture(subpic);
-    if (picture.isNull()) {
-        pic->clear();
-        pic->hide();
-        return;
-    }
-    pic->setPixmap(picture);
-    pic->show();
+    showQuestionPicture(pic, subpic);
 }
 
 QString questionText(int number, const QString &subtitle)

@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
 #include <QMouseEvent>
@@ -59,7 +60,7 @@ Picture::Picture(QWidget *parent, const QString &name, const QRect &bounds, Fit 
 namespace {
 
 // Shared window pictures, made once for the whole run: the pixmaps by
-// resource and size, and the decoding that runs in the background.
+// resource, ratio and size, and the decoding that runs in the background.
 struct SharedPictures {
     QHash<QString, QPixmap> pixmaps;
     QHash<QString, std::shared_future<QImage>> decoding;
@@ -82,26 +83,93 @@ QThreadPool &decoder()
     return pool;
 }
 
-QString pictureKey(const QString &resource, const QSize &size)
+QString pictureKey(const QString &source, qreal dpr, const QSize &size)
 {
-    return size.isValid() ? u"%1@%2x%3"_s.arg(resource).arg(size.width()).arg(size.height()) : resource;
+    QString key = source;
+    if (dpr != 1)
+        key += u"@%1"_s.arg(dpr);
+    if (size.isValid())
+        key += u"@%1x%2"_s.arg(size.width()).arg(size.height());
+    return key;
+}
+
+// Decoded as QPixmap(file) decodes; a 2x partner counts two device pixels
+// per pixel whatever its reader says.
+QImage readImage(const QString &source, const QString &file)
+{
+    QImage image = QImageReader(source).read();
+    if (!image.isNull())
+        image.setDevicePixelRatio(source == file ? 1 : 2);
+    return image;
 }
 
 } // namespace
+
+QString twoTimesFile(const QString &file)
+{
+    const qsizetype slash = file.lastIndexOf(u'/');
+    const qsizetype dot = file.lastIndexOf(u'.');
+    const qsizetype at = dot > slash ? dot : file.size();
+    return file.left(at) + u"@2x"_s + file.mid(at);
+}
+
+QString pictureSource(const QString &file, qreal dpr)
+{
+    if (dpr > 1) {
+        const QString partner = twoTimesFile(file);
+        if (QFileInfo(partner).isFile())
+            return partner;
+    }
+    return file;
+}
+
+QPixmap fitPicture(QImage image, qreal dpr, const QSize &size)
+{
+    if (image.isNull())
+        return QPixmap();
+    const QSizeF logical = size.isValid() ? QSizeF(size) : image.deviceIndependentSize();
+    const QSize device = (logical * dpr).toSize();
+    QPixmap picture = QPixmap::fromImage(std::move(image));
+    if (picture.size() != device)
+        picture = QPixmap::fromImage(picture.toImage().scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    picture.setDevicePixelRatio(dpr);
+    return picture;
+}
 
 void Picture::setPicture(const QString &resource, Decode decode)
 {
     m_resource = resource;
     SharedPictures &shared = sharedPictures();
-    if (decode == Decode::InBackground && !shared.decoding.contains(resource) &&
-        !shared.pixmaps.contains(pictureKey(resource, pictureSize()))) {
+    const qreal dpr = devicePixelRatio();
+    const QString source = pictureSource(resource, dpr);
+    if (decode == Decode::InBackground && !shared.decoding.contains(source) &&
+        !shared.pixmaps.contains(pictureKey(resource, dpr, pictureSize()))) {
         // Images may be decoded on any thread; pixmaps are made on this one.
-        auto task = std::make_shared<std::packaged_task<QImage()>>([resource] { return QImageReader(resource).read(); });
-        shared.decoding.insert(resource, task->get_future().share());
+        auto task = std::make_shared<std::packaged_task<QImage()>>([source, resource] {
+            return readImage(source, resource);
+        });
+        shared.decoding.insert(source, task->get_future().share());
         decoder().start([task] { (*task)(); });
     }
     if (isVisible())
         makePicture();
+}
+
+bool Picture::setPictureFile(const QString &file)
+{
+    m_resource.clear();
+    const qreal dpr = devicePixelRatio();
+    QString source = pictureSource(file, dpr);
+    QImage image = readImage(source, file);
+    if (image.isNull() && source == file) {
+        // Only the 2x picture is there: it serves at every ratio.
+        source = twoTimesFile(file);
+        image = readImage(source, file);
+    }
+    const QPixmap picture = fitPicture(std::move(image), dpr);
+    m_source = picture.isNull() ? QString() : source;
+    setPixmap(picture);
+    return !picture.isNull();
 }
 
 void Picture::showEvent(QShowEvent *event)
@@ -115,35 +183,35 @@ QSize Picture::pictureSize() const
 {
     // Stretched to the size the label would stretch it to, so that the label
     // draws the shared pixmap as it is.
-    return m_stretch ? contentsRect().size() * devicePixelRatio() : QSize();
+    return m_stretch ? contentsRect().size() : QSize();
 }
 
 void Picture::makePicture()
 {
-    setPixmap(sharedPicture(m_resource, pictureSize()));
+    const qreal dpr = devicePixelRatio();
+    setPixmap(sharedPicture(m_resource, dpr, pictureSize()));
+    m_source = pictureSource(m_resource, dpr);
     m_resource.clear();
 }
 
-QPixmap sharedPicture(const QString &resource, const QSize &size)
+QPixmap sharedPicture(const QString &resource, qreal dpr, const QSize &size)
 {
     SharedPictures &shared = sharedPictures();
-    const QString key = pictureKey(resource, size);
+    const QString key = pictureKey(resource, dpr, size);
     const auto found = shared.pixmaps.constFind(key);
     if (found != shared.pixmaps.cend())
         return *found;
-    // Decoded as QPixmap(file) decodes, but kept here rather than in the
-    // pixmap cache.
+    // Kept here rather than in the pixmap cache.
+    const QString source = pictureSource(resource, dpr);
     QImage image;
-    const auto decoding = shared.decoding.find(resource);
+    const auto decoding = shared.decoding.find(source);
     if (decoding != shared.decoding.end()) {
         image = decoding->get();
         shared.decoding.erase(decoding);
     } else {
-        image = QImageReader(resource).read();
+        image = readImage(source, resource);
     }
-    QPixmap picture = QPixmap::fromImage(std::move(image));
-    if (size.isValid() && !picture.isNull() && picture.size() != size)
-        picture = QPixmap::fromImage(picture.toImage().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const QPixmap picture = fitPicture(std::move(image), dpr, size);
     shared.pixmaps.insert(key, picture);
     return picture;
 }

@@ -85,7 +85,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
-// A picture: stretched to its bounds, or centred and not scaled.
+// A picture: stretched to its bounds, or centred and not scaled. Pictures
+// are read for the device pixel ratio they are shown at: above 1 from the
+// file's 2x partner ("name@2x.png" beside "name.png") when there is one,
+// brought to the ratio by smooth scaling (1.5x from the 2x file), so that
+// they are as sharp as the text; at 1 from the file itself, as they always
+// were.
 class Picture : public ClickLabel {
     Q_OBJECT
 public:
@@ -97,6 +102,12 @@ public:
     // shown right away has its pictures decoded in the background meanwhile.
     enum class Decode { AtFirstShow, InBackground };
     void setPicture(const QString &resource, Decode decode = Decode::AtFirstShow);
+    // A picture file of its own (a question's), read now; false, and the
+    // picture cleared, when neither the file nor its 2x partner can be read.
+    bool setPictureFile(const QString &file);
+    // The file the picture shown was read from: the one given or its 2x
+    // partner.
+    QString source() const { return m_source; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -107,13 +118,24 @@ private:
 
     bool m_stretch;
     QString m_resource; // a shared picture still to be made
+    QString m_source;
 };
 
-// Shared window pictures: a picture of the program's resources, decoded once
-// for the whole run and shared by every window that shows it. With a size,
-// the picture stretched to that size as a stretched Picture draws it, also
-// made once; the decoded original is then not kept.
-QPixmap sharedPicture(const QString &resource, const QSize &size = QSize());
+// The file a picture is read from at a device pixel ratio: above 1, its 2x
+// partner when that is there, else the file itself.
+QString pictureSource(const QString &file, qreal dpr);
+// The 2x partner of a picture file: "sign.jpg" → "sign@2x.jpg".
+QString twoTimesFile(const QString &file);
+// A decoded picture ready to show at a device pixel ratio: `size` (in
+// pixels of the layout) when given, else the picture's own size, in that
+// many device pixels per pixel; scaled smoothly only where its pixels differ.
+QPixmap fitPicture(QImage image, qreal dpr, const QSize &size = QSize());
+
+// Shared window pictures: a picture of the program's resources, read for a
+// device pixel ratio once for the whole run and shared by every window that
+// shows it. With a size, the picture stretched to that size as a stretched
+// Picture draws it, also made once; the decoded original is then not kept.
+QPixmap sharedPicture(const QString &resource, qreal dpr = 1, const QSize &size = QSize());
 
 // A label at a position: sized to its text, or with fixed bounds (optionally
 // word-wrapped). Labels are transparent, so they show what lies beneath.

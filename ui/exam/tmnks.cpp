@@ -65,7 +65,7 @@ Tmnks::Tmnks(QWidget *parent) : Form(parent)
     GroupBox2 = groupBox(this, u"GroupBox2"_s, u"考生信息："_s, QRect(6, 56, 155, 250));
     Image3 = new Picture(GroupBox2, u"Image3"_s, QRect(8, 16, 121, 121), Picture::Fit::Centre);
     Image3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image3->setPixmap(QPixmap(u":/assets/portrait.jpg"_s));
+    Image3->setPicture(u":/assets/portrait.jpg"_s);
     Label2 = makeLabel(GroupBox2, u"Label2"_s, u"考生姓名：青岚驾校"_s, QRect(0, 144, 145, 13), small);
     Label3 = makeLabel(GroupBox2, u"Label3"_s, u"姓         别：女"_s, QRect(8, 164, 97, 13), small);
     lb_kscx = makeLabel(GroupBox2, u"lb_kscx"_s, u"考试车型："_s, QRect(8, 186, 129, 13), small);
@@ -223,9 +223,7 @@ void Tmnks::ShowQuestion()
         info->setText(kUnanswerable);
     } else {
         m_note->setFittedText(u"%1、%2"_s.arg(n).arg(subject.asText(u"subtitle"_s)));
-        const QPixmap picture = questionPicture(subject.value(u"subpic"_s));
-        pic->setPixmap(picture);
-        pic->setVisible(!picture.isNull());
+        showQuestionPicture(pic, subject.value(u"subpic"_s));
 
         const qint64 typeId = subject.asInt(u"typeId"_s);
         if (typeId == 1) {
