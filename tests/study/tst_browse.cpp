@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <memory>
 
@@ -801,8 +802,8 @@ void BrowseTest::longTextsFitTheirFrames()
     QVERIFY(b->isElided());
     QVERIFY(w->Shape7->geometry().contains(b->geometry()));
     QCOMPARE(b->toolTip(), option200);
-    QVERIFY(note->isElided());
-    QCOMPARE(note->toolTip(), questionText(1, question));
+    // The question scrolls within its box instead.
+    QVERIFY(!note->isElided() && note->scrollBar()->isVisibleTo(w));
     // A short question puts everything back.
     click(w->Button3);
     QCOMPARE(w->lb1->geometry(), QRect(104, 304, 369, 16));

@@ -64,7 +64,7 @@ QuestionView::QuestionView(QWidget *window, const Layout &layout)
     Label4 = makeLabel(window, u"Label4"_s, u"D"_s, QPoint(49, 480 + dy), letters, kLetter);
 
     m_note = textLabel(window, u"note"_s, QRect(40, 128 + dy, 465, 129), fonts::song(16, true), true);
-    m_note->fitLongTexts();
+    m_note->scrollLongTexts();
     note = m_note;
     m_lines = {newOptionLine(window, u"lb1"_s, QRect(104, 304 + dy, 369, 16), Shape6),
                newOptionLine(window, u"lb2"_s, QRect(104, 368 + dy, 369, 16), Shape7),
@@ -82,7 +82,7 @@ QuestionView::QuestionView(QWidget *window, const Layout &layout)
         makeLabel(window, u"Label5"_s, u"难点分析"_s, QPoint(608, 320 + dy), fonts::song(16, true), kCorrect);
     m_info =
         textLabel(window, u"info"_s, QRect(528, 344 + dy, 225, 185), fonts::song(layout.infoPixels), true);
-    m_info->fitLongTexts();
+    m_info->scrollLongTexts();
     info = m_info;
 }
 

@@ -3,8 +3,10 @@
 #include <QColor>
 #include <QLabel>
 #include <QPen>
+#include <utility>
 
 class QPushButton;
+class QScrollBar;
 #include <QWidget>
 
 // A filled and outlined rectangle; mouse clicks go through it.
@@ -25,10 +27,12 @@ private:
 };
 
 // A text label that sets its lines the way the windows' layouts were
-// designed: the glyphs' em box at the top of the label and about one em from
-// one line to the next. CJK faces carry far more leading than that, and a
-// plain QLabel would cut the text off at the bottom of its bounds.
-// Carriage returns and line feeds break lines.
+// designed: the glyphs' em box at the top of the label. Lines stand the
+// face's real height apart (linePitch()), so that the glyphs of neighbouring
+// lines never touch; CJK faces carry far more leading than that, and a plain
+// QLabel would cut the text off at the bottom of its bounds. Carriage returns
+// and line feeds break lines. A word-wrapped label whose text needs more
+// lines than its bounds hold grows downwards to hold them when first shown.
 //
 // A text longer than the label is cut off at its bounds, unless the label is
 // told to fit long texts (fitLongTexts). Such a label shows them instead:
@@ -38,31 +42,52 @@ private:
 // - a word-wrapped label keeps its bounds and shows the lines they hold;
 // - a text that still does not fit ends in "…", and the tooltip shows it
 //   whole.
+// A word-wrapped label told to scroll long texts (scrollLongTexts) shows
+// every line instead: a text longer than the label gets a vertical scroll
+// bar at the label's right edge, its lines wrapped beside it, and scrolls a
+// line at a time with the bar and the mouse wheel, a page at a time with
+// scrollPage(). A text that fits is shown as ever, without a bar.
 class Label : public QLabel {
     Q_OBJECT
 public:
     explicit Label(QWidget *parent) : QLabel(parent) {}
-    // The distance from one line to the next.
+    // The distance from one line to the next: the height of the face's ink,
+    // from the top of its ideographs to the foot of its descenders, and a
+    // pixel between them.
     static int linePitch(const QFont &font);
 
     // Takes the label's present bounds as its own; `lines` and `room` only
     // for a one-line label.
     void fitLongTexts(int lines = 1, const QRect &room = QRect());
+    void scrollLongTexts();
     // Sets the text; a label that fits long texts takes the room the text
-    // needs and sets its tooltip.
+    // needs and sets its tooltip; one that scrolls them starts at the top.
     void setFittedText(const QString &text);
 
     // The lines the text is drawn in, and whether it is cut short ("…").
     int lineCount() const;
     bool isElided() const;
 
+    // Scrolling: the bar (hidden while the text fits), a page further or
+    // back to the start from the last page, and the lines in view as text.
+    QScrollBar *scrollBar() const { return m_bar; }
+    void scrollPage();
+    QString shownText() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     struct Lines;
-    Lines layOut() const;
+    Lines layOut(int width) const;
     int lineLimit() const;
+    int linesHeld() const;
+    int textWidth() const;
+    // The first line in view and how many are.
+    std::pair<size_t, size_t> linesInView(size_t lines) const;
+    void updateScrollBar();
 
     bool m_fit = false;
     int m_maxLines = 1;
@@ -70,6 +95,8 @@ private:
     QRect m_home;
     Qt::Alignment m_homeAlignment;
     bool m_homeWrap = false;
+    QScrollBar *m_bar = nullptr; // a label that scrolls long texts
+    QString m_barText;           // the text the bar was set for
 };
 
 // A label that emits clicked() for a left click inside it.

@@ -74,7 +74,7 @@ Tmnks::Tmnks(QWidget *parent) : Form(parent)
     GroupBox4 = groupBox(this, u"GroupBox4"_s, u"考试题目："_s, QRect(157, 8, 630, 297));
     const QFont text16 = fonts::song(16, true);
     m_note = makeLabel(GroupBox4, u"Note"_s, QString(), QRect(16, 24, 593, 73), text16, Qt::black, true);
-    m_note->fitLongTexts();
+    m_note->scrollLongTexts();
     Note = m_note;
     const int lineTops[4] = {104, 141, 178, 216};
     const char16_t *lineNames[4] = {u"lb1", u"lb2", u"lb3", u"lb4"};
@@ -490,6 +490,10 @@ void Tmnks::FormKeyDown(int key)
         break;
     case Divide:
         bt_jjClick();
+        break;
+    case Multiply:
+        // A question longer than its box: the next lines, then its start.
+        m_note->scrollPage();
         break;
     default:
         break;
