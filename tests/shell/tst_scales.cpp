@@ -20,6 +20,7 @@
 #include <QImageReader>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -36,6 +37,7 @@ private slots:
     void longTextsScrollToTheirEnd_data();
     void longTextsScrollToTheirEnd();
     void everyPictureHasItsPartner();
+    void windowTallerThanTheScreenKeepsItsTop();
 
 private:
     QWidget *open(const QString &window);
@@ -199,6 +201,17 @@ void ScalesTest::everyPictureHasItsPartner()
         }
     }
     QVERIFY(checked > 60);
+}
+
+void ScalesTest::windowTallerThanTheScreenKeepsItsTop()
+{
+    // As the 576 pixels high windows at 150 % on a screen 768 pixels high.
+    QWidget big(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    const QRect screen = big.screen()->availableGeometry();
+    big.resize(screen.width() / 2, screen.height() + 100);
+    app::showWindow(&big);
+    QCOMPARE(big.y(), screen.top());
+    QVERIFY(big.x() > screen.left()); // centred across
 }
 
 EXAM_TEST(ScalesTest)
