@@ -83,6 +83,7 @@ private:
     struct Lines;
     Lines layOut(int width) const;
     int lineLimit() const;
+    int pitch() const;
     int linesHeld() const;
     int textWidth() const;
     // The first line in view and how many are.
