@@ -512,9 +512,10 @@ void Label::wheelEvent(QWheelEvent *event)
 
 void Label::showEvent(QShowEvent *event)
 {
-    // A wrapped text that needs more lines than its bounds hold takes the
-    // height they need, below its bounds.
-    if (!m_fit && !m_bar && wordWrap() && pixmap().isNull() && !text().isEmpty()) {
+    // A wrapped text set from the top that needs more lines than its bounds
+    // hold takes the height they need, below its bounds.
+    if (!m_fit && !m_bar && wordWrap() && (alignment() & Qt::AlignTop) && pixmap().isNull() &&
+        !text().isEmpty()) {
         const int lines = lineCount();
         const int needed =
             (lines - 1) * linePitch(font()) + pixelsOf(font()) + height() - contentsRect().height();

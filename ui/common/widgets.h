@@ -31,8 +31,9 @@ private:
 // face's real height apart (linePitch()), so that the glyphs of neighbouring
 // lines never touch; CJK faces carry far more leading than that, and a plain
 // QLabel would cut the text off at the bottom of its bounds. Carriage returns
-// and line feeds break lines. A word-wrapped label whose text needs more
-// lines than its bounds hold grows downwards to hold them when first shown.
+// and line feeds break lines. A word-wrapped label set from its top whose
+// text needs more lines than its bounds hold grows downwards to hold them
+// when first shown.
 //
 // A text longer than the label is cut off at its bounds, unless the label is
 // told to fit long texts (fitLongTexts). Such a label shows them instead:
