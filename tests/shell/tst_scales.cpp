@@ -131,7 +131,7 @@ void ScalesTest::picturesForTheRatio()
     const QPixmap pixmap = shown->pixmap();
     QCOMPARE(pixmap.devicePixelRatio(), dpr);
     // In the pixels of the layout: the picture's own size, or its bounds when stretched.
-    const QSize laidOut = shown->hasScaledContents() ? shown->size() : QImageReader(oneTimes).size();
+    const QSize laidOut = shown->isStretched() ? shown->size() : QImageReader(oneTimes).size();
     QCOMPARE(pixmap.deviceIndependentSize().toSize(), laidOut);
     QCOMPARE(pixmap.size(), (QSizeF(laidOut) * dpr).toSize());
 }

@@ -53,10 +53,9 @@ Picture::Picture(QWidget *parent, const QString &name, const QRect &bounds, Fit 
 {
     setObjectName(name);
     setGeometry(bounds);
-    if (fit == Fit::Stretch)
-        setScaledContents(true);
-    else
-        setAlignment(Qt::AlignCenter);
+    // A stretched picture is made in the size of the label (pictureSize()),
+    // which draws it as it is from its top left corner.
+    setAlignment(fit == Fit::Stretch ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignCenter);
 }
 
 namespace {
@@ -183,8 +182,6 @@ void Picture::showEvent(QShowEvent *event)
 
 QSize Picture::pictureSize() const
 {
-    // Stretched to the size the label would stretch it to, so that the label
-    // draws the shared pixmap as it is.
     return m_stretch ? contentsRect().size() : QSize();
 }
 

@@ -137,6 +137,7 @@ public:
     // The file the picture shown was read from: the one given or its 2x
     // partner.
     QString source() const { return m_source; }
+    bool isStretched() const { return m_stretch; }
 
 protected:
     void showEvent(QShowEvent *event) override;
