@@ -137,7 +137,7 @@ void QbankImportTest::faultyJsonNamesWhatAndWhere_data()
     QTest::newRow("missing field") << bank(QByteArray(ok).replace("\"stid\": 1, ", ""))
                                    << QStringList{u"questions[0]"_s, u"subid 5"_s, u"stid"_s};
     QTest::newRow("wrong type") << bank(QByteArray(ok).replace("\"typeId\": 1", "\"typeId\": \"1\""))
-                                << QStringList{u"subid 5"_s, u"typeId"_s, u"字符串"_s};
+                                << QStringList{u"subid 5"_s, u"typeId"_s, u"文本“1”"_s};
     QTest::newRow("fraction") << bank(QByteArray(ok).replace("\"errorTimes\": 0", "\"errorTimes\": 1.5"))
                               << QStringList{u"subid 5"_s, u"errorTimes"_s};
     QTest::newRow("duplicate subid") << bank(ok + ", " + ok) << QStringList{u"questions[1]"_s, u"subid"_s, u"重复"_s};

@@ -68,21 +68,16 @@ bool hasExplanation(const Question &q)
     return q.info && *q.info != u"NULL"_s && !q.info->trimmed().isEmpty();
 }
 
-} // namespace
+// What a bank holds, counted as it is read.
+class Tally : public BankUser {
+public:
+    void sort(const Sort &s) override { m_sorts.push_back(s); }
 
-QString statsText(const Bank &bank, const QString &title)
-{
-    std::map<qint64, Kinds> perType;
-    std::map<qint64, Kinds> perSet;
-    std::map<qint64, std::pair<qint64, qint64>> perKind; // typeId -> (with picture, with explanation)
-    std::map<qint64, qint64> kindCount;
-    Kinds all;
-    QSet<QString> pictureFiles;
-    std::map<QString, qint64> pictureTypes;
-    qint64 withPicture = 0;
-    qint64 withExplanation = 0;
-    std::vector<qint64> errors;
-    for (const Question &q : bank.questions) {
+    void question(const Question &q, const RawQuestion &) override { add(q); }
+
+    void add(const Question &q)
+    {
+        ++m_questions;
         perType[q.sortId].count(q.typeId);
         perSet[q.stid].count(q.typeId);
         all.count(q.typeId);
@@ -102,10 +97,29 @@ QString statsText(const Bank &bank, const QString &title)
         errors.push_back(q.errorTimes);
     }
 
+    QString text(const QString &title);
+
+private:
+    std::vector<Sort> m_sorts;
+    size_t m_questions = 0;
+    std::map<qint64, Kinds> perType;
+    std::map<qint64, Kinds> perSet;
+    std::map<qint64, std::pair<qint64, qint64>> perKind; // typeId -> (with picture, with explanation)
+    std::map<qint64, qint64> kindCount;
+    Kinds all;
+    QSet<QString> pictureFiles;
+    std::map<QString, qint64> pictureTypes;
+    qint64 withPicture = 0;
+    qint64 withExplanation = 0;
+    std::vector<qint64> errors;
+};
+
+QString Tally::text(const QString &title)
+{
     QString out = u"### %1\n\n"_s.arg(title);
     out +=
-        u"%1 questions in %2 question types: %3 true/false, %4 multiple choice"_s.arg(bank.questions.size())
-            .arg(bank.sorts.size())
+        u"%1 questions in %2 question types: %3 true/false, %4 multiple choice"_s.arg(m_questions)
+            .arg(m_sorts.size())
             .arg(all.trueFalse)
             .arg(all.choice);
     if (all.other > 0)
@@ -114,7 +128,7 @@ QString statsText(const Bank &bank, const QString &title)
 
     // Question types, in sortId order as the program walks them.
     std::vector<const Sort *> sorts;
-    for (const Sort &s : bank.sorts)
+    for (const Sort &s : m_sorts)
         sorts.push_back(&s);
     std::stable_sort(sorts.begin(), sorts.end(),
                      [](const Sort *a, const Sort *b) { return a->sortId < b->sortId; });
@@ -217,7 +231,7 @@ QString statsText(const Bank &bank, const QString &title)
     }
     out += u".\n"_s;
     out +=
-        u"- Explanations: %1 of %2 questions have one.\n"_s.arg(withExplanation).arg(bank.questions.size());
+        u"- Explanations: %1 of %2 questions have one.\n"_s.arg(withExplanation).arg(m_questions);
     if (!errors.empty()) {
         std::sort(errors.begin(), errors.end(), std::greater<>());
         out += u"- Error counts (errorTimes): %1 to %2"_s.arg(errors.back()).arg(errors.front());
@@ -234,6 +248,29 @@ QString statsText(const Bank &bank, const QString &title)
         out += u".\n"_s;
     }
     return out;
+}
+
+} // namespace
+
+QString statsText(const Bank &bank, const QString &title)
+{
+    Tally tally;
+    for (const Sort &sort : bank.sorts)
+        tally.sort(sort);
+    for (const Question &question : bank.questions)
+        tally.add(question);
+    return tally.text(title);
+}
+
+QString statsText(const BankSource &source, const QString &title)
+{
+    Tally tally;
+    CheckOptions options;
+    options.upTo = Finding::Level::Value;
+    const CheckReport report = readBank(source, options, &tally);
+    if (report.count > 0)
+        report.refuse(u"无法统计"_s);
+    return tally.text(title);
 }
 
 } // namespace qbank

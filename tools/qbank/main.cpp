@@ -17,7 +17,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStringList>
-#include <QTemporaryFile>
 #include <cstdio>
 #include <optional>
 #include <tuple>
@@ -80,7 +79,7 @@ const QString kExportHelp = uR"(用法：qbank export <data.db> [-o <bank.json|-
 const QString kCheckHelp = uR"(用法：qbank check <data.db|bank.json> [--pictures <文件夹>]
 
 按程序依赖的每一条规则检查题库（data.db 或 JSON 题库，按文件内容区分），每个
-问题一行，指出试题、题型或表：
+问题一行（列出前 100 个，其余只计数），指出试题、题型或表：
   - 表、列和索引 subId 都存在；note 自己给行编号，optionid 和 isright 默认为 0
     （data.db）；
   - 程序按整数读取的地方没有 null 或非整数，按文本读取的地方没有 null
@@ -179,19 +178,11 @@ QByteArray readStandardInput()
     return all;
 }
 
-// A bank from standard input, JSON or SQLite alike.
-qbank::RawBank readRawStandardInput()
+// The bank named on the command line: a file, or "-" for standard input.
+qbank::BankSource bankSource(const QString &input)
 {
-    const QByteArray bytes = readStandardInput();
-    if (!bytes.startsWith(QByteArray("SQLite format 3\0", 16)))
-        return qbank::parseRawJson(bytes, kStdinName);
-    // SQLite reads files only.
-    QTemporaryFile file;
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
-        throw AppError(u"无法为标准输入的题库建立临时文件：%1"_s.arg(file.errorString()));
-    qbank::RawBank bank = qbank::readRawDatabase(file.fileName());
-    bank.file = kStdinName;
-    return bank;
+    return input == kStream ? qbank::BankSource::data(readStandardInput(), kStdinName)
+                            : qbank::BankSource::path(input);
 }
 
 // Holds the bank's lock while it is replaced, so that the program does not
@@ -228,11 +219,8 @@ int runImport(const QStringList &args)
     if (*a.output == kStream)
         return usageError(u"import"_s, u"题库只能写到文件，不能写到标准输出"_s, kImportHelp);
     const BankLock lock(*a.output);
-    const qbank::Bank bank =
-        a.input == kStream ? qbank::parseBank(readStandardInput(), kStdinName) : qbank::readBankFile(a.input);
-    qbank::writeBankDatabase(bank, *a.output);
-    print(stdout,
-          u"%1：%2 个题型，%3 道试题"_s.arg(*a.output).arg(bank.sorts.size()).arg(bank.questions.size()));
+    const auto [sorts, questions] = qbank::importBank(bankSource(a.input), *a.output);
+    print(stdout, u"%1：%2 个题型，%3 道试题"_s.arg(*a.output).arg(sorts).arg(questions));
     return kDone;
 }
 
@@ -244,7 +232,7 @@ int runExport(const QStringList &args)
     const Arguments &a = std::get<Arguments>(parsed);
     if (a.input == kStream)
         return usageError(u"export"_s, u"要导出的题库必须是 data.db 文件，不能是标准输入"_s, kExportHelp);
-    const QByteArray json = qbank::exportJson(qbank::readRawDatabase(a.input));
+    const QByteArray json = qbank::exportJson(a.input);
     if (!a.output || *a.output == kStream) {
         std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
         if (std::fflush(stdout) != 0)
@@ -268,15 +256,17 @@ int runCheck(const QStringList &args)
     const qbank::CheckReport report = qbank::checkBankFile(a.input, options);
     for (const qbank::Finding &finding : report.findings)
         print(stdout, finding.line());
+    if (report.count > static_cast<qint64>(report.findings.size()))
+        print(stdout, u"……另有 %1 个问题未列出"_s.arg(report.count - static_cast<qint64>(report.findings.size())));
     const QString what =
         u"%1 道试题，%2 个题型，%3"_s.arg(report.questions)
             .arg(report.sorts)
             .arg(options.pictures.isEmpty() ? u"未检查图片"_s : u"图片在 "_s + options.pictures);
-    if (report.findings.empty()) {
+    if (report.count == 0) {
         print(stdout, u"%1：没有发现问题（%2）"_s.arg(a.input, what));
         return kDone;
     }
-    print(stdout, u"%1：发现 %2 个问题（%3）"_s.arg(a.input).arg(report.findings.size()).arg(what));
+    print(stdout, u"%1：发现 %2 个问题（%3）"_s.arg(a.input).arg(report.count).arg(what));
     return kFindings;
 }
 
@@ -286,9 +276,8 @@ int runStats(const QStringList &args)
     if (const int *status = std::get_if<int>(&parsed))
         return *status;
     const Arguments &a = std::get<Arguments>(parsed);
-    const bool fromStdin = a.input == kStream;
-    const qbank::Bank bank = qbank::toBank(fromStdin ? readRawStandardInput() : qbank::readRawBank(a.input));
-    std::fputs(qbank::statsText(bank, fromStdin ? kStdinName : a.input).toUtf8().constData(), stdout);
+    const QString title = a.input == kStream ? kStdinName : a.input;
+    std::fputs(qbank::statsText(bankSource(a.input), title).toUtf8().constData(), stdout);
     return kDone;
 }
 
