@@ -50,8 +50,8 @@ public:
                 throw AppError(data::dbMessage(u"无法写入新题库"_s, m_temporary, db.lastError()));
             data::createSchema(db);
             m_sort.emplace(db);
-            m_sort->prepare(u"INSERT INTO sort (sortId, sortname, scale0, scale1, scale2, scale3, scale4) "
-                            "VALUES (?, ?, ?, ?, ?, ?, ?)"_s);
+            m_sort->prepare(u"INSERT INTO sort (sortId, sortname, scale0, scale1, scale2, scale3, scale4, "
+                            "subject) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"_s);
             m_subject.emplace(db);
             m_subject->prepare(u"INSERT INTO subject (subid, subtitle, subpic, info, typeId, sortId, stid, "
                                "errorTimes) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"_s);
@@ -72,6 +72,7 @@ public:
         m_sort->addBindValue(s.sortname);
         for (const qint64 share : s.scale)
             m_sort->addBindValue(share);
+        m_sort->addBindValue(s.subject);
         exec(*m_sort, u"题型 %1 "_s.arg(s.sortId));
     }
 
