@@ -1,12 +1,15 @@
 #include "bankcheck.h"
 
 #include "apperror.h"
+#include "examrules.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
 #include <QStringList>
+#include <algorithm>
+#include <limits>
 #include <map>
 
 using namespace Qt::StringLiterals;
@@ -16,8 +19,20 @@ namespace {
 
 using Level = Finding::Level;
 
-constexpr qint64 kTrueFalse = 1;
-constexpr qint64 kOneAnswer = 2;
+constexpr qint64 kTrueFalse = exam::kTrueFalse;
+constexpr qint64 kOneAnswer = exam::kOneAnswer;
+constexpr qint64 kMultiAnswer = exam::kMultiAnswer;
+constexpr qint64 kExamOne = exam::kSubject1;
+constexpr qint64 kExamFour = exam::kSubject4;
+
+// Sums of values read from a bank, whatever they are.
+__extension__ using Wide = __int128;
+
+qint64 narrow(Wide value)
+{
+    constexpr qint64 most = std::numeric_limits<qint64>::max();
+    return value > most ? most : value < -most ? -most : static_cast<qint64>(value);
+}
 
 // The one place the bank's rules live. The reader hands it the bank piece
 // by piece; it keeps of each piece only what a later rule needs.
@@ -47,6 +62,17 @@ public:
             return;
         m_where = sort.where;
         const QString about = sort.name();
+        qint64 subject = kExamOne; // when not given
+        if (sort.subject.kind != Value::Kind::Missing) {
+            subject = 0;
+            if (integer(about, u"subject"_s, sort.subject)) {
+                if (sort.subject.integer == kExamOne || sort.subject.integer == kExamFour)
+                    subject = sort.subject.integer;
+                else
+                    add(Level::Rule, about,
+                        u"subject 为 %1，应为 1（科目一）或 4（科目四）"_s.arg(sort.subject.integer));
+            }
+        }
         if (integer(about, u"sortId"_s, sort.sortId)) {
             const auto seen = m_types.constFind(sort.sortId.integer);
             if (seen != m_types.constEnd())
@@ -54,10 +80,10 @@ public:
                     u"sortId %1 重复（另见 %2）；组卷时两行的份额都会抽题"_s.arg(sort.sortId.integer)
                         .arg(whereOf(u"sort"_s, seen->index)));
             else
-                m_types.insert(sort.sortId.integer, {index});
+                m_types.insert(sort.sortId.integer, {index, subject});
         }
         text(about, u"sortname"_s, sort.sortname);
-        Demand demand{sort.sortId.integer, about, {}};
+        Demand demand{sort.sortId.integer, subject, about, {}};
         bool asks = false;
         for (size_t k = 0; k < sort.scale.size(); ++k) {
             // A share list that is missing or too short is reported once,
@@ -93,11 +119,30 @@ public:
             }
         }
         const bool kindKnown = integer(about, u"typeId"_s, q.typeId);
-        if (kindKnown && q.typeId.integer != kTrueFalse && q.typeId.integer != kOneAnswer)
-            add(Level::Rule, about, u"typeId 为 %1，应为 1（判断题）或 2（选择题）"_s.arg(q.typeId.integer));
-        if (integer(about, u"sortId"_s, q.sortId) && !m_types.contains(q.sortId.integer))
+        if (kindKnown && q.typeId.integer != kTrueFalse && q.typeId.integer != kOneAnswer &&
+            q.typeId.integer != kMultiAnswer)
             add(Level::Rule, about,
-                u"sortId %1 不是 sort 表里的题型，试卷和浏览都到不了这道题"_s.arg(q.sortId.integer));
+                u"typeId 为 %1，应为 1（判断题）、2（选择题）或 3（多选题，只用于科目四）"_s.arg(q.typeId.integer));
+        qint64 exam = 0; // unknown
+        if (integer(about, u"sortId"_s, q.sortId)) {
+            const auto type = m_types.constFind(q.sortId.integer);
+            if (type == m_types.constEnd())
+                add(Level::Rule, about,
+                    u"sortId %1 不是 sort 表里的题型，试卷和浏览都到不了这道题"_s.arg(q.sortId.integer));
+            else
+                exam = type->subject;
+        }
+        if (kindKnown && q.typeId.integer == kMultiAnswer && exam == kExamOne)
+            add(Level::Rule, about,
+                u"typeId 为 3（多选题），但题型 sortId %1 属于科目一；多选题只能放在科目四的题型里"_s.arg(
+                    q.sortId.integer));
+        if (q.subject.kind != Value::Kind::Missing && integer(about, u"subject"_s, q.subject, Level::Rule) &&
+            exam != 0 && q.subject.integer != exam)
+            add(Level::Rule, about,
+                u"subject 为 %1，但它的题型 sortId %2 属于%3（subject %4）"_s.arg(q.subject.integer)
+                    .arg(q.sortId.integer)
+                    .arg(exam::examName(static_cast<int>(exam)))
+                    .arg(exam));
         integer(about, u"stid"_s, q.stid);
         text(about, u"subtitle"_s, q.subtitle);
         optionalText(about, u"subpic"_s, q.subpic);
@@ -141,11 +186,13 @@ public:
 
 private:
     struct Type {
-        qint64 index = 0; // its entry, for messages
+        qint64 index = 0;   // its entry, for messages
+        qint64 subject = 0; // 0: not known
     };
     // A type row with a positive share for some class.
     struct Demand {
         qint64 sortId = 0;
+        qint64 subject = 0;
         QString name;
         std::array<qint64, kVehicleClasses> shares{};
     };
@@ -234,6 +281,8 @@ private:
             add(Level::Rule, about, u"判断题应有 2 个选项（先“√”后“×”），却有 %1 个"_s.arg(count));
         if (kind == kOneAnswer && (count < 2 || count > 4))
             add(Level::Rule, about, u"选择题应有 2 到 4 个选项，却有 %1 个"_s.arg(count));
+        if (kind == kMultiAnswer && count != 4)
+            add(Level::Rule, about, u"多选题应有 4 个选项，却有 %1 个"_s.arg(count));
 
         int correct = 0;
         bool keysKnown = true;
@@ -260,7 +309,11 @@ private:
                 keysKnown = false;
         }
         m_where = q.where;
-        if (keysKnown && correct != 1)
+        if (!keysKnown)
+            return;
+        if (kind == kMultiAnswer && correct < 2)
+            add(Level::Rule, about, u"多选题应至少有 2 个正确选项（iskey 为 1），却有 %1 个"_s.arg(correct));
+        else if (kind != kMultiAnswer && correct != 1)
             add(Level::Rule, about, u"应恰有 1 个正确选项（iskey 为 1），却有 %1 个"_s.arg(correct));
     }
 
@@ -309,40 +362,76 @@ private:
         return found == m_supply.end() ? 0 : found->second;
     }
 
-    // For every class, what each type's shares ask of it.
+    // For every exam and class, the paper its types' shares ask for, and
+    // whether the bank gives it without a question twice.
     void checkPapers()
     {
-        for (int k = 0; k < kVehicleClasses; ++k) {
-            // sortId -> (share, true/false, one-answer) asked for, summed
-            // over its rows, and the row that names it.
-            std::map<qint64, std::array<qint64, 3>> demand;
-            std::map<qint64, const Demand *> named;
-            for (const Demand &d : m_demands) {
-                const qint64 s = d.shares[static_cast<size_t>(k)];
-                if (s <= 0)
+        for (const qint64 exam : {kExamOne, kExamFour}) {
+            for (int k = 0; k < kVehicleClasses; ++k) {
+                // The exam's types with a share for the class, a sortId's
+                // rows together, and the row that names it.
+                std::map<qint64, std::pair<Wide, const Demand *>> shares;
+                for (const Demand &d : m_demands) {
+                    const qint64 s = d.shares[static_cast<size_t>(k)];
+                    if (s <= 0 || d.subject != exam)
+                        continue;
+                    auto &share = shares[d.sortId];
+                    share.first += s;
+                    if (!share.second)
+                        share.second = &d;
+                }
+                if (shares.empty())
                     continue;
-                const qint64 f = (4 * s) / 10;
-                auto &asked = demand[d.sortId];
-                asked[0] += s;
-                asked[1] += f;
-                asked[2] += s - f;
-                named.emplace(d.sortId, &d);
-            }
-            for (const auto &[sortId, asked] : demand) {
-                const QString share =
-                    u"车型 %1（%2）的份额 %3"_s.arg(k).arg(vehicleClassName(k)).arg(asked[0]);
+                std::vector<exam::TypeShare> types;
+                for (const auto &[sortId, share] : shares)
+                    types.push_back({sortId, narrow(share.first),
+                                     {supply(sortId, kTrueFalse), supply(sortId, kOneAnswer),
+                                      supply(sortId, kMultiAnswer)}});
+                const exam::PaperPlan plan = exam::planPaper(static_cast<int>(exam), types);
                 m_where.clear();
-                const QString about = named[sortId]->name;
-                if (supply(sortId, kTrueFalse) < asked[1])
-                    add(Level::Paper, about, u"%1 要 %2 道判断题，题库只有 %3 道"_s.arg(share)
-                                                 .arg(asked[1])
-                                                 .arg(supply(sortId, kTrueFalse)));
-                if (supply(sortId, kOneAnswer) < asked[2])
-                    add(Level::Paper, about, u"%1 要 %2 道选择题，题库只有 %3 道"_s.arg(share)
-                                                 .arg(asked[2])
-                                                 .arg(supply(sortId, kOneAnswer)));
+                if (exam == kExamOne)
+                    reportShortTypes(k, types, plan, shares);
+                else if (!plan.complete())
+                    reportShortPaper(k, types, plan);
             }
         }
+    }
+
+    // 科目一: every type gives its own share.
+    void reportShortTypes(int k, const std::vector<exam::TypeShare> &types, const exam::PaperPlan &plan,
+                          const std::map<qint64, std::pair<Wide, const Demand *>> &shares)
+    {
+        for (size_t t = 0; t < types.size(); ++t) {
+            const QString about = shares.at(types[t].sortId).second->name;
+            const QString share = u"车型 %1（%2）的份额 %3"_s.arg(k).arg(vehicleClassName(k)).arg(types[t].share);
+            const auto &asked = plan.types[t].count;
+            const auto &held = types[t].held;
+            if (held[0] < asked[0])
+                add(Level::Paper, about, u"%1 要 %2 道判断题，题库只有 %3 道"_s.arg(share).arg(asked[0]).arg(held[0]));
+            if (held[1] < asked[1])
+                add(Level::Paper, about, u"%1 要 %2 道选择题，题库只有 %3 道"_s.arg(share).arg(asked[1]).arg(held[1]));
+        }
+    }
+
+    // 科目四: the types share the paper's kinds out among them.
+    void reportShortPaper(int k, const std::vector<exam::TypeShare> &types, const exam::PaperPlan &plan)
+    {
+        Wide share = 0;
+        std::array<qint64, exam::kKinds> drawn{}; // without a question twice
+        for (size_t t = 0; t < types.size(); ++t) {
+            for (size_t kind = 0; kind < drawn.size(); ++kind)
+                drawn[kind] += std::min(plan.types[t].count[kind], types[t].held[kind]);
+            share += types[t].share;
+        }
+        add(Level::Paper, u"科目四 车型 %1（%2）"_s.arg(k).arg(vehicleClassName(k)),
+            u"份额合计 %1，试卷应有判断题 %2 道、选择题 %3 道、多选题 %4 道；题库按份额只能不重复地抽出判断题 "
+            "%5 道、选择题 %6 道、多选题 %7 道"_s.arg(narrow(share))
+                .arg(plan.wanted[0])
+                .arg(plan.wanted[1])
+                .arg(plan.wanted[2])
+                .arg(drawn[0])
+                .arg(drawn[1])
+                .arg(drawn[2]));
     }
 
     const CheckOptions &m_options;
@@ -367,6 +456,7 @@ Sort sortOf(const RawSort &raw)
     sort.sortname = raw.sortname.text;
     for (size_t k = 0; k < sort.scale.size(); ++k)
         sort.scale[k] = raw.scale[k].integer;
+    sort.subject = raw.subject.isInteger() ? raw.subject.integer : kExamOne;
     return sort;
 }
 

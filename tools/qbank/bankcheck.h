@@ -75,16 +75,21 @@ public:
 // - every value the program reads as an integer is one, and the texts it
 //   reads are not null (subpic and info may be);
 // - subid is unique, and so is sortId in sort;
-// - typeId is 1 or 2, and sortId names a question type;
-// - a true/false question has two options, a multiple-choice question two
-//   to four; exactly one of them has iskey 1; optid is unique within the
-//   question and never 0 (0 marks an unanswered question);
+// - a question type's subject is 1 (科目一, the default) or 4 (科目四); a
+//   question's subject, when given, is its type's;
+// - typeId is 1, 2 or (in a 科目四 type only) 3, and sortId names a type;
+// - a true/false question has two options, a one-answer question two to
+//   four, and each exactly one with iskey 1; a multi-answer question four,
+//   at least two of them with iskey 1; optid is unique within the question
+//   and never 0 (0 marks an unanswered question);
 // - every option's subid is a question's;
 // - subpic is a file name inside upload/, and with a pictures folder given,
 //   the file is there and is a picture Qt reads;
-// - for every vehicle class, every question type with a positive share s
-//   holds at least (4*s) div 10 true/false and s minus that many
-//   multiple-choice questions, so a paper needs no question twice.
+// - for every vehicle class, every 科目一 type with a positive share s holds
+//   at least (4*s) div 10 true/false and s minus that many one-answer
+//   questions, and the 科目四 types together give the class's paper (20
+//   true/false, 20 one-answer, 10 multi-answer for shares summing to 50, as
+//   exam::planPaper shares it out), so a paper needs no question twice.
 // Throws AppError when the bank cannot be read at all, or the pictures
 // folder is not there.
 CheckReport readBank(const BankSource &source, const CheckOptions &options, BankUser *user = nullptr,

@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "bankcheck.h"
 
+#include <QHash>
 #include <QSaveFile>
 #include <QStringList>
 #include <optional>
@@ -53,7 +54,11 @@ public:
             shares << QString::number(share);
         // Concatenated, not arg()ed: a name may hold "%1".
         m_sorts += u"    {\"sortId\": "_s + QString::number(s.sortId) + u", \"sortname\": "_s +
-                   jsonString(s.sortname) + u", \"scale\": ["_s + shares.join(u", "_s) + u"]}"_s;
+                   jsonString(s.sortname) + u", \"scale\": ["_s + shares.join(u", "_s) + u"]"_s;
+        if (const QString subject = subjectKey(s.subject); !subject.isEmpty())
+            m_sorts += u", "_s + subject;
+        m_sorts += u'}';
+        m_subjects.insert(s.sortId, s.subject);
     }
 
     void question(const Question &q, const RawQuestion &raw) override
@@ -76,7 +81,9 @@ public:
             m_questions += u"        {\"optid\": "_s + QString::number(o.optid) + u", \"optcontent\": "_s +
                            jsonString(o.optcontent) + u", \"iskey\": "_s + QString::number(o.iskey) + u'}';
         }
-        m_questions += q.options.empty() ? u"]\n"_s : u"\n      ]\n"_s;
+        m_questions += q.options.empty() ? u"]"_s : u"\n      ]"_s;
+        const QString subject = subjectKey(m_subjects.value(q.sortId, 1));
+        m_questions += subject.isEmpty() ? u"\n"_s : u",\n      "_s + subject + u"\n"_s;
         m_questions += u"    }"_s;
     }
 
@@ -90,8 +97,15 @@ public:
     }
 
 private:
+    // Only 科目四 says which exam it is: a bank without it exports as before.
+    static QString subjectKey(qint64 subject)
+    {
+        return subject == 1 ? QString() : u"\"subject\": %1"_s.arg(subject);
+    }
+
     QString m_sorts;
     QString m_questions;
+    QHash<qint64, qint64> m_subjects; // sortId -> its exam
 };
 
 } // namespace

@@ -60,7 +60,8 @@ const QString kImportHelp = uR"(用法：qbank import <bank.json|-> -o <data.db>
 
 读取 JSON 格式的题库（格式见 tools/qbank/README.md；“-”表示从标准输入读取），
 写成程序使用的 SQLite 题库。check 会指出的试题和题型问题（题型不存在、选项个数
-不对、typeId 不是 1 或 2、optid 为 0 等）只要有一处，就一条条列出、什么也不写。
+不对、typeId 不是 1、2 或（科目四题型的）3、optid 为 0 等）只要有一处，就一条条
+列出、什么也不写。题型的考试科目（subject：1 科目一，4 科目四）写入 sort 表。
 新题库先在目标旁边生成，完整写好后才换到目标位置；旧题库旁边 SQLite 留下的
 -wal、-shm、-journal 文件一并删除。考试系统正在使用
 目标题库时（题库旁有它的锁文件 data.db.lock），不导入。
@@ -84,14 +85,17 @@ const QString kCheckHelp = uR"(用法：qbank check <data.db|bank.json> [--pictu
     （data.db）；
   - 程序按整数读取的地方没有 null 或非整数，按文本读取的地方没有 null
     （subpic 和 info 可以为 null）；
-  - subid 不重复，sort 中的 sortId 不重复，typeId 为 1 或 2，sortId 是一个题型；
+  - subid 不重复，sort 中的 sortId 不重复，sortId 是一个题型；题型的 subject
+    为 1（科目一）或 4（科目四），试题给出的 subject 与题型的相同；
+  - typeId 为 1（判断题）、2（选择题）或 3（多选题，只用于科目四的题型）；
   - 判断题有 2 个选项，选择题有 2 到 4 个，其中恰好一个正确（iskey 为 1）；
-    同一题的 optid 不重复且不为 0；
+    多选题有 4 个选项，至少两个正确；同一题的 optid 不重复且不为 0；
   - 每个选项的 subid 都是一道试题的 subid；
   - subpic 是 upload/ 中的文件名；给出 --pictures 时，该文件在 <文件夹> 中，
     并且是能读取的图片；
-  - 对每个车型，份额 s > 0 的题型至少有 (4*s) div 10 道判断题，其余为选择题，
-    这样抽题时不必重复。
+  - 对每个车型，份额 s > 0 的科目一题型至少有 (4*s) div 10 道判断题，其余为
+    选择题；科目四的题型合起来能组成该车型的科目四试卷（份额合计 50 时为 20 道
+    判断题、20 道选择题、10 道多选题），这样抽题时不必重复。
 data.db 用普通的 SQL 读取，所以别的工具生成的数据库也能检查。
 退出状态：0 没有发现问题，1 参数有误，2 题库或图片文件夹无法读取，3 发现问题。)"_s;
 

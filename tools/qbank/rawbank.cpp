@@ -71,6 +71,7 @@ RawSort readJsonSort(const QJsonValue &value, const QString &where, RawSink &sin
     const QJsonObject o = value.toObject();
     sort.sortId = field(o, u"sortId"_s);
     sort.sortname = field(o, u"sortname"_s);
+    sort.subject = field(o, u"subject"_s);
     const auto scale = o.constFind(u"scale"_s);
     if (scale == o.constEnd()) {
         sink.structure({QString(), sort.name(), u"缺少字段“scale”"_s, true, where});
@@ -110,6 +111,7 @@ RawQuestion readJsonQuestion(const QJsonValue &value, const QString &where, RawS
     q.subpic = field(o, u"subpic"_s);
     q.info = field(o, u"info"_s);
     q.errorTimes = field(o, u"errorTimes"_s);
+    q.subject = field(o, u"subject"_s);
     const auto options = o.constFind(u"options"_s);
     if (options == o.constEnd() || !options.value().isArray()) {
         sink.structure({QString(), q.name(),
@@ -211,8 +213,9 @@ struct ColumnInfo {
 // each column by its lower-case name.
 class DbTable {
 public:
+    // `optional` columns may be missing without a fault.
     DbTable(const QSqlDatabase &db, const QString &table, const QStringList &needed, const QString &file,
-            RawSink &sink)
+            RawSink &sink, const QStringList &optional = {})
         : m_db(db), m_table(table), m_file(file)
     {
         QSqlQuery query(db);
@@ -230,10 +233,11 @@ public:
             sink.structure({table, u"表 %1"_s.arg(table), u"题库中没有这张表"_s});
             return;
         }
-        for (const QString &c : needed) {
+        for (const QString &c : needed + optional) {
             const auto found = m_columns.constFind(c.toLower());
             if (found == m_columns.constEnd()) {
-                sink.structure({table, u"表 %1"_s.arg(table), u"缺少列 %1"_s.arg(c)});
+                if (!optional.contains(c))
+                    sink.structure({table, u"表 %1"_s.arg(table), u"缺少列 %1"_s.arg(c)});
             } else {
                 m_positions.insert(c.toLower(), static_cast<int>(m_selected.size()) + 1);
                 m_selected << quoted(found->name);
@@ -416,9 +420,10 @@ void readDatabase(const QString &path, const QString &name, RawSink &sink)
     const QSqlDatabase db = connection.db();
     sink.begin(Format::Database, name);
 
+    // sort.subject is optional: a bank made before it holds 科目一 only.
     const DbTable sort(db, u"sort"_s,
                        {u"sortId"_s, u"sortname"_s, u"scale0"_s, u"scale1"_s, u"scale2"_s, u"scale3"_s, u"scale4"_s},
-                       name, sink);
+                       name, sink, {u"subject"_s});
     const DbTable subject(db, u"subject"_s,
                           {u"subid"_s, u"subtitle"_s, u"subpic"_s, u"info"_s, u"typeId"_s, u"sortId"_s, u"stid"_s,
                            u"errorTimes"_s},
@@ -436,6 +441,7 @@ void readDatabase(const QString &path, const QString &name, RawSink &sink)
             s.sortname = sort.value(rows, u"sortname"_s);
             for (size_t k = 0; k < 5; ++k)
                 s.scale[k] = sort.value(rows, u"scale%1"_s.arg(k));
+            s.subject = sort.value(rows, u"subject"_s);
             sink.sort(s);
         }
     }

@@ -58,6 +58,7 @@ struct RawQuestion {
     Value subpic;
     Value info;
     Value errorTimes;
+    Value subject; // JSON only, and optional: the exam, as its type says
     std::vector<RawOption> options; // in the order the program delivers them
     // false: the options cannot be known (a JSON question without an options
     // array, or a database whose options cannot be matched with questions)
@@ -73,6 +74,7 @@ struct RawSort {
     Value sortId;
     Value sortname;
     std::array<Value, 5> scale;
+    Value subject; // optional: 1 科目一 (when missing), 4 科目四
 
     // "题型 sortId 3（文明驾驶常识）" when it can, else where it stands.
     QString name() const;
