@@ -454,6 +454,13 @@ void QbankToolsTest::checkFindsPlantedFault_data()
     row("科目四 paper short",
         {u"UPDATE sort SET subject = 4, scale1 = 5 WHERE sortId = 2"_s},
         {u"科目四 车型 1（A2、B2）："_s, u"判断题 2 道、选择题 2 道、多选题 1 道"_s, u"判断题 0 道"_s});
+    row("negative share", {u"UPDATE sort SET scale2 = -3 WHERE sortId = 2"_s},
+        {u"题型 sortId 2（"_s, u"列 scale2 为 -3"_s, u"份额不能为负"_s});
+    row("share of 2^62", {u"UPDATE sort SET scale0 = 4611686018427387904 WHERE sortId = 1"_s},
+        {u"题型 sortId 1（"_s, u"份额 4611686018427387904"_s, u"要 1844674407370955161 道判断题"_s});
+    row("NUL in a text", {u"UPDATE subject SET subtitle = 'a' || char(0) || 'b' WHERE subid = 4"_s},
+        {u"试题 subid 4："_s, u"subtitle"_s, u"NUL"_s});
+    row("empty bank", {u"DELETE FROM subject"_s, u"DELETE FROM options"_s}, {u"题库：没有试题"_s});
     row("duplicate sortId", {u"INSERT INTO sort SELECT * FROM sort WHERE sortId = 1"_s},
         {u"题型 sortId 1（"_s, u"sortId 1 重复"_s});
     row("missing table", {u"DROP TABLE note"_s}, {u"表 note："_s, u"没有这张表"_s});
@@ -492,6 +499,7 @@ void QbankToolsTest::checkFindsPlantedFault()
     QByteArray out;
     QCOMPARE(runQbank({u"check"_s, db, u"--pictures"_s, options.pictures}, &out), 3);
     QVERIFY2(QString::fromUtf8(out).contains(found.first()), out.constData());
+    QVERIFY(QList<int>({0, 2}).contains(runQbank({u"stats"_s, db}))); // counts or refuses, whatever the values
 }
 
 void QbankToolsTest::checkFindsFaultInJson_data()
@@ -626,6 +634,12 @@ void QbankToolsTest::commandLine()
     QVERIFY2(out.contains("| 0 | C1、C2、C3、C4 | 1 | 5 | 1 | 2 | 3 |"), out.constData());
     QCOMPARE(fromJson.mid(fromJson.indexOf('\n')), out.mid(out.indexOf('\n'))); // all but the title
     QCOMPARE(runQbank({u"stats"_s}), 1);
+
+    // The first 100 findings, then how many more.
+    m_folder->writeFile(u"junk.json"_s, "{\"sorts\": [], \"questions\": [" + QByteArray("{}, ").repeated(999) + "{}]}");
+    QCOMPARE(runQbank({u"check"_s, m_folder->file(u"junk.json"_s)}, &out), 3);
+    QVERIFY2(out.contains(u"……另有 8901 个问题未列出"_s.toUtf8()) && out.contains(u"发现 9001 个问题"_s.toUtf8()),
+             out.right(300).constData());
 
     QCOMPARE(runQbank({u"frobnicate"_s}), 1);
     QCOMPARE(runQbank({}), 1);

@@ -9,8 +9,10 @@
 #include <QImageReader>
 #include <QStringList>
 #include <algorithm>
+#include <deque>
 #include <limits>
 #include <map>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -24,6 +26,8 @@ constexpr qint64 kOneAnswer = exam::kOneAnswer;
 constexpr qint64 kMultiAnswer = exam::kMultiAnswer;
 constexpr qint64 kExamOne = exam::kSubject1;
 constexpr qint64 kExamFour = exam::kSubject4;
+// Far more question types than any bank has; a table of more is not read on.
+constexpr int kMaxTypes = 10000;
 
 // Sums of values read from a bank, whatever they are.
 __extension__ using Wide = __int128;
@@ -40,10 +44,11 @@ class Validator : public RawSink {
 public:
     explicit Validator(const CheckOptions &options) : m_options(options) {}
 
-    void begin(Format format, const QString &file) override
+    void begin(Format format, const QString &file, qint64 questions) override
     {
         m_format = format;
         m_report.file = file;
+        Q_UNUSED(questions);
     }
 
     void structure(const StructureFault &fault) override
@@ -73,31 +78,45 @@ public:
                         u"subject 为 %1，应为 1（科目一）或 4（科目四）"_s.arg(sort.subject.integer));
             }
         }
+        std::optional<qint64> sharesTo; // the type whose first row takes the shares of its others
         if (integer(about, u"sortId"_s, sort.sortId)) {
             const auto seen = m_types.constFind(sort.sortId.integer);
-            if (seen != m_types.constEnd())
+            if (seen != m_types.constEnd()) {
                 add(Level::Value, about,
                     u"sortId %1 重复（另见 %2）；组卷时两行的份额都会抽题"_s.arg(sort.sortId.integer)
                         .arg(whereOf(u"sort"_s, seen->index)));
-            else
-                m_types.insert(sort.sortId.integer, {index, subject});
+                sharesTo = seen.key();
+            } else if (m_types.size() < kMaxTypes) {
+                m_types.insert(sort.sortId.integer, {index, subject, -1});
+                sharesTo = sort.sortId.integer;
+            } else if (!m_tooManyTypes) {
+                m_tooManyTypes = true;
+                add(Level::Value, about, u"题型多于 %1 个，这一行和后面的题型不再读取"_s.arg(kMaxTypes));
+            }
         }
         text(about, u"sortname"_s, sort.sortname);
-        Demand demand{sort.sortId.integer, subject, about, {}};
-        bool asks = false;
         for (size_t k = 0; k < sort.scale.size(); ++k) {
             // A share list that is missing or too short is reported once,
             // with the type.
-            if (sort.scale[k].kind == Value::Kind::Missing)
+            const Value &share = sort.scale[k];
+            const QString name = fromDatabase() ? u"scale%1"_s.arg(k) : u"scale[%1]"_s.arg(k);
+            if (share.kind == Value::Kind::Missing || !integer(about, name, share))
                 continue;
-            if (integer(about, fromDatabase() ? u"scale%1"_s.arg(k) : u"scale[%1]"_s.arg(k), sort.scale[k]) &&
-                sort.scale[k].integer > 0) {
-                demand.shares[k] = sort.scale[k].integer;
-                asks = true;
+            if (share.integer < 0)
+                add(Level::Rule, about,
+                    u"%1为 %2：份额不能为负（车型 %3（%4）的试卷会因此少题，永远达不到及格分）"_s.arg(fieldName(name))
+                        .arg(share.integer)
+                        .arg(k)
+                        .arg(vehicleClassName(static_cast<int>(k))));
+            if (share.integer <= 0 || !sharesTo)
+                continue;
+            Type &t = m_types[*sharesTo];
+            if (t.demand < 0) {
+                t.demand = static_cast<qsizetype>(m_demands.size());
+                m_demands.push_back({*sharesTo, t.subject, about, {}});
             }
+            m_demands[static_cast<size_t>(t.demand)].shares[k] += share.integer;
         }
-        if (asks && sort.sortId.isInteger())
-            m_demands.push_back(std::move(demand));
     }
 
     void question(const RawQuestion &q) override
@@ -107,42 +126,36 @@ public:
             return;
         m_where = q.where;
         const QString about = q.name();
-        bool first = false;
-        if (integer(about, u"subid"_s, q.subid)) {
-            const auto seen = m_subids.constFind(q.subid.integer);
-            if (seen != m_subids.constEnd()) {
-                add(Level::Value, about,
-                    u"subid %1 重复（另见 %2）"_s.arg(q.subid.integer).arg(whereOf(u"subject"_s, seen.value())));
-            } else {
-                m_subids.insert(q.subid.integer, index);
-                first = true;
-            }
-        }
+        // Duplicates are told at the end, from a list of the numbers.
+        if (integer(about, u"subid"_s, q.subid))
+            m_subids.push_back({q.subid.integer, index});
         const bool kindKnown = integer(about, u"typeId"_s, q.typeId);
         if (kindKnown && q.typeId.integer != kTrueFalse && q.typeId.integer != kOneAnswer &&
             q.typeId.integer != kMultiAnswer)
             add(Level::Rule, about,
                 u"typeId 为 %1，应为 1（判断题）、2（选择题）或 3（多选题，只用于科目四）"_s.arg(q.typeId.integer));
-        qint64 exam = 0; // unknown
+        qint64 typeExam = 0; // not known
+        bool typeKnown = false;
         if (integer(about, u"sortId"_s, q.sortId)) {
             const auto type = m_types.constFind(q.sortId.integer);
-            if (type == m_types.constEnd())
+            typeKnown = type != m_types.constEnd();
+            if (!typeKnown)
                 add(Level::Rule, about,
                     u"sortId %1 不是 sort 表里的题型，试卷和浏览都到不了这道题"_s.arg(q.sortId.integer));
             else
-                exam = type->subject;
+                typeExam = type->subject;
         }
-        if (kindKnown && q.typeId.integer == kMultiAnswer && exam == kExamOne)
+        if (kindKnown && q.typeId.integer == kMultiAnswer && typeExam == kExamOne)
             add(Level::Rule, about,
                 u"typeId 为 3（多选题），但题型 sortId %1 属于科目一；多选题只能放在科目四的题型里"_s.arg(
                     q.sortId.integer));
         if (q.subject.kind != Value::Kind::Missing && integer(about, u"subject"_s, q.subject, Level::Rule) &&
-            exam != 0 && q.subject.integer != exam)
+            typeExam != 0 && q.subject.integer != typeExam)
             add(Level::Rule, about,
                 u"subject 为 %1，但它的题型 sortId %2 属于%3（subject %4）"_s.arg(q.subject.integer)
                     .arg(q.sortId.integer)
-                    .arg(exam::examName(static_cast<int>(exam)))
-                    .arg(exam));
+                    .arg(exam::examName(static_cast<int>(typeExam)))
+                    .arg(typeExam));
         integer(about, u"stid"_s, q.stid);
         text(about, u"subtitle"_s, q.subtitle);
         optionalText(about, u"subpic"_s, q.subpic);
@@ -151,7 +164,7 @@ public:
         checkPicture(about, q.subpic);
         if (q.optionsListed)
             checkOptions(q, kindKnown);
-        if (first && kindKnown && q.sortId.isInteger())
+        if (kindKnown && typeKnown)
             ++m_supply[{q.sortId.integer, q.typeId.integer}];
     }
 
@@ -168,7 +181,12 @@ public:
 
     void end() override
     {
+        checkSubids();
         m_where.clear();
+        if (m_questions == 0)
+            add(Level::Rule, u"题库"_s, u"没有试题"_s);
+        if (m_sorts == 0)
+            add(Level::Rule, u"题库"_s, u"没有题型（sort 为空），试卷和浏览都无从组起"_s);
         if (m_papersReadable && counts(Level::Paper))
             checkPapers();
     }
@@ -186,16 +204,35 @@ public:
 
 private:
     struct Type {
-        qint64 index = 0;   // its entry, for messages
-        qint64 subject = 0; // 0: not known
+        qint64 index = 0;      // its entry, for messages
+        qint64 subject = 0;    // 0: not known
+        qsizetype demand = -1; // its shares in m_demands, once it has one
     };
-    // A type row with a positive share for some class.
+    // A type with a positive share for some class (a sortId's rows together).
     struct Demand {
         qint64 sortId = 0;
         qint64 subject = 0;
         QString name;
-        std::array<qint64, kVehicleClasses> shares{};
+        std::array<Wide, kVehicleClasses> shares{};
     };
+
+    // Every subid once: the later ones of a number are named with the first.
+    void checkSubids()
+    {
+        std::sort(m_subids.begin(), m_subids.end());
+        for (size_t i = 1; i < m_subids.size(); ++i) {
+            const auto &[subid, index] = m_subids[i];
+            if (subid != m_subids[i - 1].first)
+                continue;
+            size_t first = i - 1;
+            while (first > 0 && m_subids[first - 1].first == subid)
+                --first;
+            m_where = whereOf(u"subject"_s, index);
+            add(Level::Value, u"试题 subid %1"_s.arg(subid),
+                u"subid %1 重复（另见 %2）"_s.arg(subid).arg(whereOf(u"subject"_s, m_subids[first].second)));
+        }
+        m_subids = {};
+    }
 
     bool counts(Level level) const { return level <= m_options.upTo; }
 
@@ -249,11 +286,20 @@ private:
         return false;
     }
 
+    // A NUL character ends a text where the program shows it.
+    void noNul(const QString &about, const QString &name, const Value &value)
+    {
+        if (value.text.contains(QChar(u'\0')))
+            add(Level::Rule, about, u"%1里有 NUL 字符（\\u0000），程序显示到那里就截断了"_s.arg(fieldName(name)));
+    }
+
     // A text the program reads and that must be there.
     bool text(const QString &about, const QString &name, const Value &value)
     {
-        if (value.isText())
+        if (value.isText()) {
+            noNul(about, name, value);
             return true;
+        }
         if (reportAbsent(about, name, value, Level::Value))
             return false;
         if (value.kind == Value::Kind::Null)
@@ -266,6 +312,8 @@ private:
     // A text that may be null, meaning none.
     void optionalText(const QString &about, const QString &name, const Value &value)
     {
+        if (value.isText())
+            noNul(about, name, value);
         if (value.isText() || value.kind == Value::Kind::Null)
             return;
         if (!reportAbsent(about, name, value, Level::Value))
@@ -275,8 +323,10 @@ private:
     void checkOptions(const RawQuestion &q, bool kindKnown)
     {
         const QString about = q.name();
-        const auto count = static_cast<qsizetype>(q.options.size());
+        const qsizetype count = q.optionCount;
         const qint64 kind = kindKnown ? q.typeId.integer : 0;
+        if (count > kKeptOptions)
+            add(Level::Value, about, u"有 %1 个选项，远远超过程序能用的 4 个；只读了前 %2 个"_s.arg(count).arg(kKeptOptions));
         if (kind == kTrueFalse && count != 2)
             add(Level::Rule, about, u"判断题应有 2 个选项（先“√”后“×”），却有 %1 个"_s.arg(count));
         if (kind == kOneAnswer && (count < 2 || count > 4))
@@ -287,7 +337,7 @@ private:
         int correct = 0;
         bool keysKnown = true;
         QHash<qint64, int> optids;
-        for (qsizetype i = 0; i < count; ++i) {
+        for (qsizetype i = 0; i < static_cast<qsizetype>(q.options.size()); ++i) {
             const RawOption &option = q.options[static_cast<size_t>(i)];
             m_where = option.where;
             const QString optionAbout = fromDatabase() ? u"%1 的选项（%2）"_s.arg(about, option.where)
@@ -372,13 +422,10 @@ private:
                 // rows together, and the row that names it.
                 std::map<qint64, std::pair<Wide, const Demand *>> shares;
                 for (const Demand &d : m_demands) {
-                    const qint64 s = d.shares[static_cast<size_t>(k)];
+                    const Wide s = d.shares[static_cast<size_t>(k)];
                     if (s <= 0 || d.subject != exam)
                         continue;
-                    auto &share = shares[d.sortId];
-                    share.first += s;
-                    if (!share.second)
-                        share.second = &d;
+                    shares[d.sortId] = {s, &d};
                 }
                 if (shares.empty())
                     continue;
@@ -441,8 +488,10 @@ private:
     qint64 m_sorts = 0;
     qint64 m_questions = 0;
     bool m_papersReadable = true;
-    QHash<qint64, Type> m_types;     // sortId -> its first row
-    QHash<qint64, qint64> m_subids;  // subid -> its first question
+    QHash<qint64, Type> m_types;                   // sortId -> its first row
+    bool m_tooManyTypes = false;
+    // (subid, its question), in blocks: no copy of it all while it grows.
+    std::deque<std::pair<qint64, qint64>> m_subids;
     std::vector<Demand> m_demands;
     std::map<std::pair<qint64, qint64>, qint64> m_supply; // (sortId, typeId) -> questions
     bool m_folderListed = false;
@@ -483,7 +532,10 @@ class Reading : public RawSink {
 public:
     Reading(Validator &validator, BankUser *user) : m_validator(validator), m_user(user) {}
 
-    void begin(Format format, const QString &file) override { m_validator.begin(format, file); }
+    void begin(Format format, const QString &file, qint64 questions) override
+    {
+        m_validator.begin(format, file, questions);
+    }
     void structure(const StructureFault &fault) override { m_validator.structure(fault); }
     void sort(const RawSort &sort) override
     {

@@ -74,7 +74,10 @@ public:
 //   itself and starts optionid and isright at 0 (databases);
 // - every value the program reads as an integer is one, and the texts it
 //   reads are not null (subpic and info may be);
-// - subid is unique, and so is sortId in sort;
+// - the bank has questions and types; no text holds a NUL character; a
+//   question has at most kKeptOptions options (only so many are read) and
+//   the bank at most 10,000 types;
+// - subid is unique, and so is sortId in sort; no share is negative;
 // - a question type's subject is 1 (科目一, the default) or 4 (科目四); a
 //   question's subject, when given, is its type's;
 // - typeId is 1, 2 or (in a 科目四 type only) 3, and sortId names a type;

@@ -23,9 +23,10 @@ using namespace Qt::StringLiterals;
 namespace qbank {
 namespace {
 
-// What import refuses: every finding about the bank's questions and types.
-// Whether the pictures are there is not known to it.
-constexpr Finding::Level kImportRefuses = Finding::Level::Rule;
+// What import refuses: every finding about the bank's questions and types
+// and a paper a vehicle class cannot get. Whether the pictures are there is
+// not known to it.
+constexpr Finding::Level kImportRefuses = Finding::Level::Paper;
 
 // A new question bank, built in a file beside its place and moved there
 // only by commit(); dropped otherwise.
@@ -68,6 +69,8 @@ public:
 
     void sort(const Sort &s) override
     {
+        if (m_failed)
+            return;
         m_sort->addBindValue(s.sortId);
         m_sort->addBindValue(s.sortname);
         for (const qint64 share : s.scale)
@@ -80,6 +83,8 @@ public:
 
     void add(const Question &q)
     {
+        if (m_failed)
+            return;
         m_subject->addBindValue(q.subid);
         m_subject->addBindValue(q.subtitle);
         m_subject->addBindValue(q.subpic);
@@ -101,6 +106,8 @@ public:
     // Completes the new bank and puts it in place of the old.
     void commit()
     {
+        if (m_failed)
+            throw *m_failed;
         m_sort.reset();
         m_subject.reset();
         m_option.reset();
@@ -124,10 +131,12 @@ public:
     }
 
 private:
+    // A failed write stops the writing; it is told at commit(), unless
+    // the bank's findings (a duplicate subid, say) refuse it first.
     void exec(QSqlQuery &query, const QString &what)
     {
-        if (!query.exec())
-            throw AppError(data::dbMessage(u"写入%1失败"_s.arg(what), m_temporary, query.lastError()));
+        if (!m_failed && !query.exec())
+            m_failed = AppError(data::dbMessage(u"写入%1失败"_s.arg(what), m_temporary, query.lastError()));
     }
 
     void drop()
@@ -157,6 +166,7 @@ private:
     std::optional<QSqlQuery> m_sort;
     std::optional<QSqlQuery> m_subject;
     std::optional<QSqlQuery> m_option;
+    std::optional<AppError> m_failed;
 };
 
 // The bank as it is read.

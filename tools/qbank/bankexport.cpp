@@ -48,52 +48,53 @@ class Writer : public BankUser {
 public:
     void sort(const Sort &s) override
     {
-        m_sorts += m_sorts.isEmpty() ? u"\n"_s : u",\n"_s;
+        QString out = m_sorts == 0 ? u"\n"_s : u",\n"_s;
+        ++m_sorts;
         QStringList shares;
         for (const qint64 share : s.scale)
             shares << QString::number(share);
         // Concatenated, not arg()ed: a name may hold "%1".
-        m_sorts += u"    {\"sortId\": "_s + QString::number(s.sortId) + u", \"sortname\": "_s +
+        out += u"    {\"sortId\": "_s + QString::number(s.sortId) + u", \"sortname\": "_s +
                    jsonString(s.sortname) + u", \"scale\": ["_s + shares.join(u", "_s) + u"]"_s;
         if (const QString subject = subjectKey(s.subject); !subject.isEmpty())
-            m_sorts += u", "_s + subject;
-        m_sorts += u'}';
+            out += u", "_s + subject;
+        m_out += (out + u'}').toUtf8();
         m_subjects.insert(s.sortId, s.subject);
     }
 
     void question(const Question &q, const RawQuestion &raw) override
     {
-        m_questions += m_questions.isEmpty() ? u"\n"_s : u",\n"_s;
-        m_questions += u"    {\n"_s;
-        m_questions += u"      \"subid\": %1,\n"_s.arg(q.subid);
-        m_questions += u"      \"typeId\": %1,\n"_s.arg(q.typeId);
-        m_questions += u"      \"sortId\": %1,\n"_s.arg(q.sortId);
-        m_questions += u"      \"stid\": %1,\n"_s.arg(q.stid);
-        m_questions += u"      \"subtitle\": "_s + jsonString(q.subtitle) + u",\n"_s;
-        m_questions += u"      \"subpic\": "_s +
+        closeSorts();
+        QString out = m_questions == 0 ? u"\n"_s : u",\n"_s;
+        ++m_questions;
+        out += u"    {\n"_s;
+        out += u"      \"subid\": %1,\n"_s.arg(q.subid);
+        out += u"      \"typeId\": %1,\n"_s.arg(q.typeId);
+        out += u"      \"sortId\": %1,\n"_s.arg(q.sortId);
+        out += u"      \"stid\": %1,\n"_s.arg(q.stid);
+        out += u"      \"subtitle\": "_s + jsonString(q.subtitle) + u",\n"_s;
+        out += u"      \"subpic\": "_s +
                        jsonText(raw.subpic.isText() ? std::optional(raw.subpic.text) : std::nullopt) + u",\n"_s;
-        m_questions += u"      \"info\": "_s + jsonText(q.info) + u",\n"_s;
-        m_questions += u"      \"errorTimes\": %1,\n"_s.arg(q.errorTimes);
-        m_questions += u"      \"options\": ["_s;
+        out += u"      \"info\": "_s + jsonText(q.info) + u",\n"_s;
+        out += u"      \"errorTimes\": %1,\n"_s.arg(q.errorTimes);
+        out += u"      \"options\": ["_s;
         for (size_t j = 0; j < q.options.size(); ++j) {
             const Option &o = q.options[j];
-            m_questions += j == 0 ? u"\n"_s : u",\n"_s;
-            m_questions += u"        {\"optid\": "_s + QString::number(o.optid) + u", \"optcontent\": "_s +
+            out += j == 0 ? u"\n"_s : u",\n"_s;
+            out += u"        {\"optid\": "_s + QString::number(o.optid) + u", \"optcontent\": "_s +
                            jsonString(o.optcontent) + u", \"iskey\": "_s + QString::number(o.iskey) + u'}';
         }
-        m_questions += q.options.empty() ? u"]"_s : u"\n      ]"_s;
+        out += q.options.empty() ? u"]"_s : u"\n      ]"_s;
         const QString subject = subjectKey(m_subjects.value(q.sortId, 1));
-        m_questions += subject.isEmpty() ? u"\n"_s : u",\n      "_s + subject + u"\n"_s;
-        m_questions += u"    }"_s;
+        out += subject.isEmpty() ? u"\n"_s : u",\n      "_s + subject + u"\n"_s;
+        m_out += (out + u"    }"_s).toUtf8();
     }
 
-    QByteArray finish() const
+    QByteArray finish()
     {
-        QString out = u"{\n  \"sorts\": ["_s + m_sorts;
-        out += m_sorts.isEmpty() ? u"],\n"_s : u"\n  ],\n"_s;
-        out += u"  \"questions\": ["_s + m_questions;
-        out += m_questions.isEmpty() ? u"]\n}\n"_s : u"\n  ]\n}\n"_s;
-        return out.toUtf8();
+        closeSorts();
+        m_out += m_questions == 0 ? "]\n}\n" : "\n  ]\n}\n";
+        return std::move(m_out);
     }
 
 private:
@@ -103,8 +104,20 @@ private:
         return subject == 1 ? QString() : u"\"subject\": %1"_s.arg(subject);
     }
 
-    QString m_sorts;
-    QString m_questions;
+    // Closes the list of types and opens that of the questions, once.
+    void closeSorts()
+    {
+        if (m_questionsOpen)
+            return;
+        m_questionsOpen = true;
+        m_out += m_sorts == 0 ? "],\n" : "\n  ],\n";
+        m_out += "  \"questions\": [";
+    }
+
+    QByteArray m_out = "{\n  \"sorts\": ["; // UTF-8, as it will be written
+    qint64 m_sorts = 0;
+    qint64 m_questions = 0;
+    bool m_questionsOpen = false;
     QHash<qint64, qint64> m_subjects; // sortId -> its exam
 };
 

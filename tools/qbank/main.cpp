@@ -60,8 +60,8 @@ const QString kImportHelp = uR"(用法：qbank import <bank.json|-> -o <data.db>
 
 读取 JSON 格式的题库（格式见 tools/qbank/README.md；“-”表示从标准输入读取），
 写成程序使用的 SQLite 题库。check 会指出的试题和题型问题（题型不存在、选项个数
-不对、typeId 不是 1、2 或（科目四题型的）3、optid 为 0 等）只要有一处，就一条条
-列出、什么也不写。题型的考试科目（subject：1 科目一，4 科目四）写入 sort 表。
+不对、typeId 不是 1、2 或（科目四题型的）3、optid 为 0、份额为负、题库是空的、
+某个车型的试卷抽不满等）只要有一处，就一条条列出、什么也不写。题型的考试科目（subject：1 科目一，4 科目四）写入 sort 表。
 新题库先在目标旁边生成，完整写好后才换到目标位置；旧题库旁边 SQLite 留下的
 -wal、-shm、-journal 文件一并删除。考试系统正在使用
 目标题库时（题库旁有它的锁文件 data.db.lock），不导入。
@@ -85,6 +85,7 @@ const QString kCheckHelp = uR"(用法：qbank check <data.db|bank.json> [--pictu
     （data.db）；
   - 程序按整数读取的地方没有 null 或非整数，按文本读取的地方没有 null
     （subpic 和 info 可以为 null）；
+  - 题库里有试题和题型；文字里没有 NUL 字符；份额不为负；
   - subid 不重复，sort 中的 sortId 不重复，sortId 是一个题型；题型的 subject
     为 1（科目一）或 4（科目四），试题给出的 subject 与题型的相同；
   - typeId 为 1（判断题）、2（选择题）或 3（多选题，只用于科目四的题型）；

@@ -2,13 +2,10 @@
 
 #include "apperror.h"
 #include "dbmessages.h"
+#include "jsontext.h"
 
 #include <QFile>
 #include <QHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -36,137 +33,182 @@ QString quoted(const QString &name)
     return u'"' + text + u'"';
 }
 
-std::pair<int, int> lineAndColumn(const QByteArray &json, qsizetype offset)
-{
-    int line = 1;
-    int column = 1;
-    for (qsizetype i = 0; i < offset && i < json.size(); ++i) {
-        if (json.at(i) == '\n') {
-            ++line;
-            column = 1;
-        } else if ((static_cast<unsigned char>(json.at(i)) & 0xC0) != 0x80) {
-            ++column; // count characters, not UTF-8 continuation bytes
-        }
-    }
-    return {line, column};
-}
-
 // ---- JSON ----------------------------------------------------------------
 
-Value field(const QJsonObject &object, const QString &name)
+// A fault met inside an entry, told once the entry's name is known.
+struct Pending {
+    QString suffix; // after the entry's name
+    QString what;
+    QString position;
+};
+
+void tell(RawSink &sink, const QString &name, const std::vector<Pending> &pending)
 {
-    const auto found = object.constFind(name);
-    return found == object.constEnd() ? Value{} : Value::fromJson(found.value());
+    for (const Pending &p : pending)
+        sink.structure({QString(), name + p.suffix, p.what, true, p.position});
 }
 
-RawSort readJsonSort(const QJsonValue &value, const QString &where, RawSink &sink)
+QString notAnObject(JsonText &json)
+{
+    return u"应为对象，却是%1"_s.arg(json.value().describe());
+}
+
+RawSort readJsonSort(JsonText &json, qsizetype index, RawSink &sink)
 {
     RawSort sort;
-    sort.where = where;
-    if (!value.isObject()) {
-        sink.structure({QString(), where, u"应为对象，却是%1"_s.arg(Value::fromJson(value).describe())});
+    sort.where = u"sorts[%1]"_s.arg(index);
+    if (json.next() != '{') {
+        sink.structure({QString(), sort.where, notAnObject(json)});
         sort.readable = false;
         return sort;
     }
-    const QJsonObject o = value.toObject();
-    sort.sortId = field(o, u"sortId"_s);
-    sort.sortname = field(o, u"sortname"_s);
-    sort.subject = field(o, u"subject"_s);
-    const auto scale = o.constFind(u"scale"_s);
-    if (scale == o.constEnd()) {
-        sink.structure({QString(), sort.name(), u"缺少字段“scale”"_s, true, where});
-    } else if (!scale.value().isArray()) {
-        sink.structure(
-            {QString(), sort.name(),
-             u"字段“scale”应为 5 个整数的数组，却是%1"_s.arg(Value::fromJson(scale.value()).describe()), true,
-             where});
-    } else {
-        const QJsonArray shares = scale.value().toArray();
-        if (shares.size() != 5)
-            sink.structure({QString(), sort.name(),
-                            u"字段“scale”应有 5 个数（每个车型一个），却有 %1 个"_s.arg(shares.size()), true,
-                            where});
-        // Shares the list lacks stay Missing; the fault above names them.
-        for (qsizetype k = 0; k < shares.size() && k < 5; ++k)
-            sort.scale[static_cast<size_t>(k)] = Value::fromJson(shares.at(k));
-    }
+    std::optional<QString> scaleFault = u"缺少字段“scale”"_s;
+    json.members([&](const QString &key) {
+        if (key == u"sortId"_s) {
+            sort.sortId = json.value();
+        } else if (key == u"sortname"_s) {
+            sort.sortname = json.value();
+        } else if (key == u"subject"_s) {
+            sort.subject = json.value();
+        } else if (key == u"scale"_s) {
+            sort.scale = {};
+            scaleFault.reset();
+            if (json.next() != '[') {
+                scaleFault = u"字段“scale”应为 5 个整数的数组，却是%1"_s.arg(json.value().describe());
+                return;
+            }
+            qsizetype count = 0;
+            json.elements([&](qsizetype k) {
+                // Shares the list lacks stay Missing; the fault names them.
+                const Value share = json.value();
+                if (k < 5)
+                    sort.scale[static_cast<size_t>(k)] = share;
+                count = k + 1;
+            });
+            if (count != 5)
+                scaleFault = u"字段“scale”应有 5 个数（每个车型一个），却有 %1 个"_s.arg(count);
+        } else {
+            json.skip();
+        }
+    });
+    if (scaleFault)
+        sink.structure({QString(), sort.name(), *scaleFault, true, sort.where});
     return sort;
 }
 
-RawQuestion readJsonQuestion(const QJsonValue &value, const QString &where, RawSink &sink)
+RawQuestion readJsonQuestion(JsonText &json, qsizetype index, RawSink &sink)
 {
     RawQuestion q;
-    q.where = where;
-    if (!value.isObject()) {
-        sink.structure({QString(), where, u"应为对象，却是%1"_s.arg(Value::fromJson(value).describe())});
+    q.where = u"questions[%1]"_s.arg(index);
+    if (json.next() != '{') {
+        sink.structure({QString(), q.where, notAnObject(json)});
         q.readable = false;
         return q;
     }
-    const QJsonObject o = value.toObject();
-    q.subid = field(o, u"subid"_s);
-    q.typeId = field(o, u"typeId"_s);
-    q.sortId = field(o, u"sortId"_s);
-    q.stid = field(o, u"stid"_s);
-    q.subtitle = field(o, u"subtitle"_s);
-    q.subpic = field(o, u"subpic"_s);
-    q.info = field(o, u"info"_s);
-    q.errorTimes = field(o, u"errorTimes"_s);
-    q.subject = field(o, u"subject"_s);
-    const auto options = o.constFind(u"options"_s);
-    if (options == o.constEnd() || !options.value().isArray()) {
-        sink.structure({QString(), q.name(),
-                        options == o.constEnd()
-                            ? u"缺少字段“options”"_s
-                            : u"字段“options”应为数组，却是%1"_s.arg(Value::fromJson(options.value()).describe()),
-                        true, where});
-        q.optionsListed = false;
-        return q;
-    }
-    const QJsonArray list = options.value().toArray();
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        if (!list.at(i).isObject()) {
-            sink.structure({QString(), q.name() + u" 的 options[%1]"_s.arg(i),
-                            u"应为对象，却是%1"_s.arg(Value::fromJson(list.at(i)).describe()), true,
-                            u"%1.options[%2]"_s.arg(where).arg(i)});
-            continue;
+    std::vector<Pending> pending{{QString(), u"缺少字段“options”"_s, q.where}};
+    q.optionsListed = false;
+    json.members([&](const QString &key) {
+        if (key == u"subid"_s) {
+            q.subid = json.value();
+        } else if (key == u"typeId"_s) {
+            q.typeId = json.value();
+        } else if (key == u"sortId"_s) {
+            q.sortId = json.value();
+        } else if (key == u"stid"_s) {
+            q.stid = json.value();
+        } else if (key == u"subtitle"_s) {
+            q.subtitle = json.value();
+        } else if (key == u"subpic"_s) {
+            q.subpic = json.value();
+        } else if (key == u"info"_s) {
+            q.info = json.value();
+        } else if (key == u"errorTimes"_s) {
+            q.errorTimes = json.value();
+        } else if (key == u"subject"_s) {
+            q.subject = json.value();
+        } else if (key == u"options"_s) {
+            pending.clear();
+            q.options.clear();
+            q.optionCount = 0;
+            if (json.next() != '[') {
+                pending.push_back(
+                    {QString(), u"字段“options”应为数组，却是%1"_s.arg(json.value().describe()), q.where});
+                q.optionsListed = false;
+                return;
+            }
+            q.optionsListed = true;
+            json.elements([&](qsizetype i) {
+                const QString at = u"%1.options[%2]"_s.arg(q.where).arg(i);
+                if (json.next() != '{') {
+                    pending.push_back({u" 的 options[%1]"_s.arg(i), notAnObject(json), at});
+                    return;
+                }
+                RawOption option;
+                option.where = at;
+                json.members([&](const QString &field) {
+                    if (field == u"optid"_s)
+                        option.optid = json.value();
+                    else if (field == u"optcontent"_s)
+                        option.optcontent = json.value();
+                    else if (field == u"iskey"_s)
+                        option.iskey = json.value();
+                    else
+                        json.skip();
+                });
+                if (++q.optionCount <= kKeptOptions)
+                    q.options.push_back(std::move(option));
+            });
+        } else {
+            json.skip();
         }
-        const QJsonObject option = list.at(i).toObject();
-        RawOption raw;
-        raw.where = u"%1.options[%2]"_s.arg(where).arg(i);
-        raw.subid = q.subid;
-        raw.optid = field(option, u"optid"_s);
-        raw.optcontent = field(option, u"optcontent"_s);
-        raw.iskey = field(option, u"iskey"_s);
-        q.options.push_back(std::move(raw));
-    }
+    });
+    for (RawOption &option : q.options)
+        option.subid = q.subid;
+    tell(sink, q.name(), pending);
     return q;
 }
 
-void readJson(const QByteArray &json, const QString &source, RawSink &sink)
+// The whole text is checked, and the two lists found, before the first
+// entry is handed on; then types come first, whatever the order in the file.
+void readJson(const QByteArray &bytes, const QString &source, RawSink &sink)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError) {
-        const auto [line, column] = lineAndColumn(json, error.offset);
-        throw AppError(u"%1：第 %2 行第 %3 列：JSON 格式错误：%4"_s.arg(source).arg(line).arg(column).arg(
-            error.errorString()));
-    }
-    if (!document.isObject())
+    JsonText json(bytes, source);
+    if (json.next() != '{') {
+        json.skip();
+        json.end();
         throw AppError(u"%1：顶层：应为对象"_s.arg(source));
-    const QJsonObject root = document.object();
-    for (const QString &list : {u"sorts"_s, u"questions"_s}) {
-        if (!root.value(list).isArray())
-            throw AppError(u"%1：顶层：字段“%2”应为数组，却是%3"_s.arg(
-                source, list,
-                root.contains(list) ? Value::fromJson(root.value(list)).describe() : u"缺少"_s));
     }
-    sink.begin(Format::Json, source);
-    const QJsonArray sorts = root.value(u"sorts"_s).toArray();
-    for (qsizetype i = 0; i < sorts.size(); ++i)
-        sink.sort(readJsonSort(sorts.at(i), u"sorts[%1]"_s.arg(i), sink));
-    const QJsonArray questions = root.value(u"questions"_s).toArray();
-    for (qsizetype i = 0; i < questions.size(); ++i)
-        sink.question(readJsonQuestion(questions.at(i), u"questions[%1]"_s.arg(i), sink));
+    qsizetype lists[2] = {-1, -1};
+    qsizetype entries[2] = {0, 0};
+    json.members([&](const QString &key) {
+        const int list = key == u"sorts"_s ? 0 : key == u"questions"_s ? 1 : -1;
+        if (list >= 0) {
+            lists[list] = json.pos();
+            if (json.next() == '[') {
+                entries[list] = 0;
+                json.elements([&](qsizetype) {
+                    json.skip();
+                    ++entries[list];
+                });
+                return;
+            }
+        }
+        json.skip();
+    });
+    json.end();
+    const QString names[2] = {u"sorts"_s, u"questions"_s};
+    for (int list = 0; list < 2; ++list) {
+        if (lists[list] < 0)
+            throw AppError(u"%1：顶层：字段“%2”应为数组，却是缺少"_s.arg(source, names[list]));
+        json.seek(lists[list]);
+        if (json.next() != '[')
+            throw AppError(u"%1：顶层：字段“%2”应为数组，却是%3"_s.arg(source, names[list], json.value().describe()));
+    }
+    sink.begin(Format::Json, source, entries[1]);
+    json.seek(lists[0]);
+    json.elements([&](qsizetype i) { sink.sort(readJsonSort(json, i, sink)); });
+    json.seek(lists[1]);
+    json.elements([&](qsizetype i) { sink.question(readJsonQuestion(json, i, sink)); });
     sink.end();
 }
 
@@ -384,8 +426,10 @@ public:
         m_byQuestion.addBindValue(q.subid.integer);
         if (!m_byQuestion.exec())
             m_options.fail(m_byQuestion);
-        while (m_byQuestion.next())
-            q.options.push_back(option(m_byQuestion));
+        while (m_byQuestion.next()) {
+            if (++q.optionCount <= kKeptOptions)
+                q.options.push_back(option(m_byQuestion));
+        }
         m_byQuestion.finish();
     }
 
@@ -418,7 +462,12 @@ void readDatabase(const QString &path, const QString &name, RawSink &sink)
 {
     const ReadConnection connection(path, name);
     const QSqlDatabase db = connection.db();
-    sink.begin(Format::Database, name);
+    {
+        // How many questions are coming (none without the table).
+        QSqlQuery count(db);
+        sink.begin(Format::Database, name,
+                   count.exec(u"SELECT count(*) FROM subject"_s) && count.next() ? count.value(0).toLongLong() : 0);
+    }
 
     // sort.subject is optional: a bank made before it holds 科目一 only.
     const DbTable sort(db, u"sort"_s,
@@ -494,45 +543,6 @@ Value Value::fromDouble(double d)
     return v;
 }
 
-Value Value::fromJson(const QJsonValue &value)
-{
-    Value v;
-    switch (value.type()) {
-    case QJsonValue::Null: v.kind = Kind::Null; break;
-    case QJsonValue::Double: {
-        // A whole number that fits 64 bits is kept exactly as written, the
-        // largest ones included.
-        const QVariant number = value.toVariant();
-        if (number.typeId() == QMetaType::LongLong) {
-            v.kind = Kind::Integer;
-            v.integer = number.toLongLong();
-            v.number = value.toDouble();
-        } else {
-            v = fromDouble(value.toDouble());
-        }
-        break;
-    }
-    case QJsonValue::String:
-        v.kind = Kind::Text;
-        v.text = value.toString();
-        break;
-    case QJsonValue::Bool:
-        v.kind = Kind::Other;
-        v.text = value.toBool() ? u"布尔值 true"_s : u"布尔值 false"_s;
-        break;
-    case QJsonValue::Array:
-        v.kind = Kind::Other;
-        v.text = u"数组"_s;
-        break;
-    case QJsonValue::Object:
-        v.kind = Kind::Other;
-        v.text = u"对象"_s;
-        break;
-    default: v.kind = Kind::Missing; break;
-    }
-    return v;
-}
-
 Value Value::fromSql(const QVariant &value)
 {
     Value v;
@@ -568,7 +578,7 @@ QString Value::describe() const
     case Kind::Missing: return u"缺少"_s;
     case Kind::Null: return u" null"_s;
     case Kind::Integer: return u"整数 %1"_s.arg(integer);
-    case Kind::Number: return u"数字 %1"_s.arg(numberText(number));
+    case Kind::Number: return u"数字 %1"_s.arg(text.isEmpty() ? numberText(number) : text);
     case Kind::Text: {
         QString shown = text.left(20);
         if (shown.size() < text.size())

@@ -6,8 +6,6 @@
 #include <array>
 #include <vector>
 
-class QJsonValue;
-
 namespace qbank {
 
 // One value of a bank as it stands in the file, before anything is assumed
@@ -25,9 +23,9 @@ struct Value {
     Kind kind = Kind::Missing;
     qint64 integer = 0;
     double number = 0;
-    QString text; // the text, or for Other what it is
+    // The text; for Other what it is; for a JSON Number the number as written.
+    QString text;
 
-    static Value fromJson(const QJsonValue &value);
     static Value fromDouble(double d);
     static Value fromSql(const QVariant &value);
 
@@ -36,6 +34,10 @@ struct Value {
     // What the value is, for messages: "null", "文本“abc”", "数字 1.5", ...
     QString describe() const;
 };
+
+// The options of a question that are kept: far more than any question
+// has, few enough that a question of a million options takes no memory.
+constexpr qsizetype kKeptOptions = 64;
 
 // Where a row stands in its file, for messages: "questions[3]" or
 // "subject 表第 4 行".
@@ -59,7 +61,8 @@ struct RawQuestion {
     Value info;
     Value errorTimes;
     Value subject; // JSON only, and optional: the exam, as its type says
-    std::vector<RawOption> options; // in the order the program delivers them
+    std::vector<RawOption> options; // in the order the program delivers them, the first kKeptOptions
+    qsizetype optionCount = 0;      // how many the question has
     // false: the options cannot be known (a JSON question without an options
     // array, or a database whose options cannot be matched with questions)
     bool optionsListed = true;
@@ -118,7 +121,8 @@ struct BankSource {
 class RawSink {
 public:
     virtual ~RawSink() = default;
-    virtual void begin(Format format, const QString &file) = 0;
+    // `questions`: how many question entries will come.
+    virtual void begin(Format format, const QString &file, qint64 questions) = 0;
     virtual void structure(const StructureFault &fault) = 0;
     virtual void sort(const RawSort &sort) = 0;
     virtual void question(const RawQuestion &question) = 0;
