@@ -9,6 +9,7 @@
 #include "bankexport.h"
 #include "bankfiles.h"
 #include "bankstats.h"
+#include "installcommands.h"
 #include "rawbank.h"
 
 #include <QCommandLineParser>
@@ -51,11 +52,12 @@ const QString kUsageText = uR"(用法：qbank <命令> [选项]
   check <data.db|bank.json> [--pictures <文件夹>]
                                            按程序的要求检查题库
   stats <data.db|bank.json|->              统计题库的内容
+%1
 
 文件名写成“-”表示标准输入（import、stats）或标准输出（export）。
 退出状态：0 完成（check：没有发现问题），1 参数有误，2 输入无法读取或有错、
-输出无法写入，3 check 发现了问题。
-qbank <命令> --help 介绍各个命令；qbank --version 显示版本。)"_s;
+输出无法写入，3 发现了问题（check；install 和 package 这时什么也不做）。
+qbank <命令> --help 介绍各个命令；qbank --version 显示版本。)"_s.arg(qbank::installCommandsUsage());
 
 const QString kImportHelp = uR"(用法：qbank import <bank.json|-> -o <data.db>
 
@@ -322,6 +324,12 @@ int main(int argc, char **argv)
             return runCheck(args);
         if (command == u"stats"_s)
             return runStats(args);
+        if (command == u"install"_s)
+            return qbank::runInstallCommand(args);
+        if (command == u"uninstall"_s)
+            return qbank::runUninstallCommand(args);
+        if (command == u"package"_s)
+            return qbank::runPackageCommand(args);
     } catch (const std::exception &e) {
         print(stderr, u"qbank %1：%2"_s.arg(command, errorText(e)));
         return kFaulty;
