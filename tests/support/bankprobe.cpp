@@ -4,7 +4,8 @@
 //
 //   bankprobe <program folder> <user data folder> [paper|hold]
 //
-// Prints "outcome=ready|busy|nowhere", "folder=..." and "problem=...".
+// Prints "outcome=ready|busy|nowhere", "folder=...", "problem=..." and
+// "notice=...".
 // paper: then writes a paper of the bank's first question into the bank
 // claimed and prints "paper=<subid>" (or "paper-error=<text>").
 // hold: keeps the bank locked until standard input closes.
@@ -71,7 +72,7 @@ int main(int argc, char **argv)
         app::BankPlace place;
         const app::BankPlace::Outcome outcome = place.claim();
         out << "outcome=" << outcomeName(outcome) << "\nfolder=" << place.folder()
-            << "\nproblem=" << place.problem() << '\n';
+            << "\nproblem=" << place.problem() << "\nnotice=" << place.notice() << '\n';
         if (action == u"paper"_s && outcome != app::BankPlace::Outcome::Busy)
             out << writeOnePaper() << '\n';
         out.flush();

@@ -8,6 +8,7 @@
 #include "bankcheck.h"
 #include "bankexport.h"
 #include "bankfiles.h"
+#include "banklock.h"
 #include "bankstats.h"
 #include "installcommands.h"
 #include "rawbank.h"
@@ -16,7 +17,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStringList>
 #include <QTemporaryFile>
 #include <cstdio>
@@ -200,23 +200,17 @@ qbank::RawBank readRawStandardInput()
 // start on it meanwhile; refuses a bank the program works on.
 class BankLock {
 public:
-    explicit BankLock(const QString &bankFile)
-        : m_lock(data::lockFileName(QFileInfo(bankFile).absoluteFilePath()))
+    explicit BankLock(const QString &bankFile) : m_lock(QFileInfo(bankFile).absoluteFilePath())
     {
-        m_lock.setStaleLockTime(0); // stale only when the program that took it is gone
-        if (m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError)
-            return; // no lock file can be made here: writing the bank will say why
-        qint64 pid = 0;
-        QString host;
-        QString application;
-        m_lock.getLockInfo(&pid, &host, &application);
-        throw AppError(
-            u"题库 %1 正被考试系统使用（进程 %2）。请先关闭使用这个题库的考试系统，再导入。"_s.arg(bankFile)
-                .arg(pid));
+        // No lock file can be made here: writing the bank will say why.
+        if (m_lock.state() != data::BankLock::State::Held)
+            return;
+        throw AppError(u"题库 %1 正被考试系统使用（%2）。请先关闭使用这个题库的考试系统，再导入。"_s.arg(
+            bankFile, m_lock.holder().describe()));
     }
 
 private:
-    QLockFile m_lock;
+    data::BankLock m_lock;
 };
 
 int runImport(const QStringList &args)

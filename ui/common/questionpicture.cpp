@@ -1,6 +1,6 @@
 #include "questionpicture.h"
 
-#include "programfolder.h"
+#include "bankplace.h"
 
 #include <QVariant>
 
@@ -18,5 +18,5 @@ QPixmap questionPicture(const QVariant &subpic)
     if (relative.startsWith(u'/') || relative.split(u'/').contains(u".."_s))
         return {};
     // The format follows the file's contents, whatever its extension says.
-    return QPixmap(app::programFile(u"upload/"_s + relative));
+    return QPixmap(app::pictureFolder() + relative);
 }

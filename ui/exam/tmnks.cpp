@@ -1,9 +1,9 @@
 #include "tmnks.h"
 
 #include "answersheet.h"
+#include "bankplace.h"
 #include "connection.h"
 #include "fonts.h"
-#include "programfolder.h"
 #include "questionoptions.h"
 #include "questionpicture.h"
 #include "tado.h"
@@ -164,7 +164,7 @@ void Tmnks::FormCreate()
     ADO_Note.first();
     app::ado().subject.setFiltered(false);
 
-    m_settings = data::readSystemIni(app::programFile(u"system.ini"_s));
+    m_settings = data::readSystemIni(app::settingsFile());
     m_remaining = m_settings.duration;
     atime->setText(timeText(m_remaining));
 
