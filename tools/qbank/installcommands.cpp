@@ -21,8 +21,7 @@ constexpr int kFindings = 3;
 
 void print(FILE *stream, const QString &text)
 {
-    std::fputs(text.toUtf8().constData(), stream);
-    std::fputc('\n', stream);
+    std::fprintf(stream, "%s\n", text.toUtf8().constData());
 }
 
 const QString kInstallHelp = uR"(用法：qbank install <bank.json|data.db> [--pictures <文件夹>]
