@@ -64,6 +64,13 @@ bool ownedByUser(const QString &file)
     return ::stat(QFile::encodeName(file).constData(), &info) == 0 && info.st_uid == ::geteuid();
 }
 
+// A folder that others may write too: a shared folder of several users.
+bool sharedFolder(const QString &folder)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(folder).constData(), &info) == 0 && (info.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+}
+
 // What a copy was made from: the bank's real file (the school's bank is
 // reached through a link that qbank install points at each new bank), its
 // place on the disk, size and time.
@@ -278,8 +285,11 @@ BankPlace::Outcome BankPlace::claim()
     if (!programFolderIsInstalled() && m_source == programDir) {
         const QString shipped = programDir + kBank;
         // A bank that is missing stays where it is looked for, so that
-        // opening it says it is missing.
-        if (!QFileInfo::exists(shipped) || (ownedByUser(shipped) && writeProblem(shipped, false).isEmpty()))
+        // opening it says it is missing. In a folder that others can write
+        // too, everyone works on a copy: the bank they copy from never
+        // changes under them, and nobody's paper is another's.
+        if (!QFileInfo::exists(shipped)
+            || (ownedByUser(shipped) && writeProblem(shipped, false).isEmpty() && !sharedFolder(programDir)))
             return claimInPlace(programDir);
     }
     return claimCopy(m_source);

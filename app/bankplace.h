@@ -44,8 +44,8 @@ QString settingsFile();
 //
 // The bank is used in place when the program is not installed and the user
 // owns the program folder's data.db and can write both it and the folder
-// (SQLite writes its journals beside the file): the build folder, a USB
-// stick. Otherwise the program works on its own copy in the user's data
+// (SQLite writes its journals beside the file), and the folder is not shared
+// with others who can write it: the build folder, a USB stick. Otherwise the program works on its own copy in the user's data
 // folder, made from the bank at the first start and made again whenever the
 // bank it came from is another file or has changed, or the copy can no
 // longer be read and written. At every start the bank worked on is checked;
