@@ -10,6 +10,7 @@
 // claimed and prints "paper=<subid>" (or "paper-error=<text>").
 // hold: keeps the bank locked until standard input closes.
 #include "apperror.h"
+#include "bankfiles.h"
 #include "bankplace.h"
 #include "connection.h"
 #include "paper.h"
@@ -64,6 +65,9 @@ int main(int argc, char **argv)
         return 64;
     app::setProgramFolder(args.at(1));
     app::setUserDataFolder(args.at(2));
+    // Whatever the school installed on this machine stays out of the test.
+    const QString none = args.at(2) + u"/no-school/"_s;
+    data::setSchoolFolders({none + u"etc"_s, none + u"var"_s, none + u"share"_s});
     const QString action = args.value(3);
 
     QTextStream out(stdout);
