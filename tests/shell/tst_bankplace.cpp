@@ -115,6 +115,8 @@ private slots:
     void lockLeftByAnotherComputerOrUserIsTakenOver();
     void sharedProgramFolderGivesEachUserAPaper();
     void damagedCopyIsSetAsideAndRemade();
+    void answersBeforeAnyWindow_data();
+    void answersBeforeAnyWindow();
     void standardDialogsSpeakChinese();
 
 private:
@@ -531,6 +533,42 @@ void BankPlaceTest::damagedCopyIsSetAsideAndRemade()
              qPrintable(place.problem()));
     QVERIFY(place.readOnly());
     QCOMPARE(QFileInfo(m_folder->file(u"data.db"_s)).size(), 0);
+}
+
+// What the program answers before it opens a window: its help and version,
+// and, without a display to open one on, why it cannot start.
+void BankPlaceTest::answersBeforeAnyWindow_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("--version") << u"--version"_s << QString() << 0 << u"theoryexam %1"_s.arg(app::version());
+    QTest::newRow("--help") << u"--help"_s << QString() << 0 << u"用法：theoryexam"_s;
+    QTest::newRow("no display") << QString() << QString() << 1 << u"DISPLAY 没有设置"_s;
+    QTest::newRow("a display nobody answers") << QString() << u":97"_s << 1 << u"无法连接到显示器"_s;
+}
+
+void BankPlaceTest::answersBeforeAnyWindow()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, display);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(name);
+    if (!display.isEmpty())
+        environment.insert(u"DISPLAY"_s, display);
+    program.setProcessEnvironment(environment);
+    program.start(qEnvironmentVariable("EXAM_PROGRAM_DIR") + u"/theoryexam"_s,
+                  argument.isEmpty() ? QStringList() : QStringList{argument});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    const QString said = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+    QVERIFY2(said.contains(says), qPrintable(said));
 }
 
 EXAM_TEST(BankPlaceTest)
