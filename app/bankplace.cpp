@@ -249,7 +249,7 @@ bool BankPlace::lock(const QString &folder, Outcome *outcome)
     QString cause = data::systemErrorText(error);
     if (data::isNetworkFileSystem(folder))
         cause += u"；这个文件夹在网络文件系统上"_s;
-    *outcome = readOnlyRun(u"无法给题库 %1 加锁：锁文件 %2 无法建立（%3）。为了不让两个考试系统同时写入题库，现在只能浏览试题，"
+    *outcome = readOnlyRun(u"无法给题库 %1 加锁：锁文件 %2 无法建立或锁定（%3）。为了不让两个考试系统同时写入题库，现在只能浏览试题，"
                            "不能考试或练习。%4"_s.arg(bank, lockFile, cause, lockAdvice(error)));
     return false;
 }
