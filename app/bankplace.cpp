@@ -304,7 +304,7 @@ BankPlace::Outcome BankPlace::claimInPlace(const QString &programDir)
     if (!QFileInfo::exists(bank))
         return settle(Outcome::Ready, programDir, false);
     forgetOtherJournals(bank);
-    const data::BankHealth health = data::inspectBank(bank);
+    const data::BankHealth health = data::inspectBank(bank, m_lock->leftBehind());
     if (!health.sound())
         return readOnlyRun(u"题库 %1 不能使用：%2。程序不会改动它。%3"_s.arg(bank, health.detail, remedyFor(programDir)));
     return settle(Outcome::Ready, programDir, false);
@@ -359,7 +359,10 @@ BankPlace::Outcome BankPlace::claimCopy(const QString &source)
         QString aside; // where a damaged copy was put
         QString damage;
         if (!renew) {
-            const data::BankHealth health = data::inspectBank(copy);
+            // In full only after a run that did not end well (killed, or
+            // it met a damaged bank): a clean start stays quick on a big
+            // bank, and a copy cut short or replaced shows without it.
+            const data::BankHealth health = data::inspectBank(copy, m_lock->leftBehind());
             if (!health.sound()) {
                 damage = health.detail;
                 aside = setAside(copy);

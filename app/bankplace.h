@@ -48,9 +48,10 @@ QString settingsFile();
 // with others who can write it: the build folder, a USB stick. Otherwise the program works on its own copy in the user's data
 // folder, made from the bank at the first start and made again whenever the
 // bank it came from is another file or has changed, or the copy can no
-// longer be read and written. At every start the bank worked on is checked;
-// a damaged copy is set aside (data.db.damaged-<time>) and made again, a
-// damaged bank of the school's is never written to.
+// longer be read and written. At every start the bank worked on is checked
+// (in full after a run that did not end well); a damaged copy is set aside
+// (data.db.damaged-<time>) and made again, a damaged bank of the school's is
+// never written to.
 class BankPlace {
 public:
     enum class Outcome {

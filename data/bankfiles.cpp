@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <cerrno>
 #include <cstdio>
@@ -19,6 +20,12 @@ using namespace Qt::StringLiterals;
 
 namespace data {
 namespace {
+
+QSet<QString> &damagedBanks()
+{
+    static QSet<QString> files;
+    return files;
+}
 
 SchoolFolders &currentFolders()
 {
@@ -83,6 +90,16 @@ void discardForeignJournals(const QString &bankFile)
     qCWarning(lcData).noquote() << u"题库 %1 旁边的 -wal 文件不是它的（题库已被替换），删除"_s.arg(bankFile);
     QFile::remove(log);
     QFile::remove(bankFile + u"-shm"_s);
+}
+
+void noteDamagedBank(const QString &bankFile)
+{
+    damagedBanks().insert(QFileInfo(bankFile).absoluteFilePath());
+}
+
+bool damagedInUse(const QString &bankFile)
+{
+    return damagedBanks().contains(QFileInfo(bankFile).absoluteFilePath());
 }
 
 QString fileIdentity(const QString &file)

@@ -27,6 +27,11 @@ void discardForeignJournals(const QString &bankFile);
 // under the same name does not share; empty when there is no such file.
 QString fileIdentity(const QString &file);
 
+// A bank found damaged while in use (SQLite said so): its lock file is left
+// behind when the run ends, so that the next start checks it in full.
+void noteDamagedBank(const QString &bankFile);
+bool damagedInUse(const QString &bankFile);
+
 // Where the installed program finds the school's own files beside the
 // package's: its settings, the bank put in place by qbank install (with its
 // pictures), and a bank installed by a school's bank package. Each folder

@@ -48,7 +48,7 @@ BankHealth inspectHeader(const QString &file, qint64 size)
     return {};
 }
 
-BankHealth inspectContent(const QString &file, bool writable)
+BankHealth inspectContent(const QString &file, bool writable, bool thorough)
 {
     const QString name = u"inspect-"_s + QUuid::createUuid().toString(QUuid::Id128);
     BankHealth health;
@@ -61,9 +61,9 @@ BankHealth inspectContent(const QString &file, bool writable)
             health = damaged(db.lastError().text());
         } else {
             QSqlQuery query(db);
-            if (!query.exec(u"PRAGMA quick_check"_s)) {
+            if (thorough && !query.exec(u"PRAGMA quick_check"_s)) {
                 health = damaged(query.lastError().text());
-            } else {
+            } else if (thorough) {
                 QStringList problems;
                 while (query.next() && problems.size() < 3)
                     problems << query.value(0).toString();
@@ -72,11 +72,11 @@ BankHealth inspectContent(const QString &file, bool writable)
             }
             if (health.sound()) {
                 QStringList missing{u"subject"_s, u"options"_s, u"sort"_s, u"note"_s};
-                if (query.exec(u"SELECT lower(name) FROM sqlite_master WHERE type = 'table'"_s)) {
-                    while (query.next())
-                        missing.removeAll(query.value(0).toString());
-                }
-                if (!missing.isEmpty())
+                if (!query.exec(u"SELECT lower(name) FROM sqlite_master WHERE type = 'table'"_s))
+                    health = damaged(query.lastError().text());
+                while (query.next())
+                    missing.removeAll(query.value(0).toString());
+                if (health.sound() && !missing.isEmpty())
                     health = damaged(u"不是题库（没有表 %1）"_s.arg(missing.join(u"、"_s)));
             }
             query = QSqlQuery();
@@ -89,7 +89,7 @@ BankHealth inspectContent(const QString &file, bool writable)
 
 } // namespace
 
-BankHealth inspectBank(const QString &file)
+BankHealth inspectBank(const QString &file, bool thorough)
 {
     const QFileInfo info(file);
     if (!info.exists())
@@ -100,7 +100,7 @@ BankHealth inspectBank(const QString &file)
         return {BankHealth::State::Empty, u"文件是空的（0 字节）"_s};
     BankHealth health = inspectHeader(file, info.size());
     if (health.sound())
-        health = inspectContent(file, info.isWritable());
+        health = inspectContent(file, info.isWritable(), thorough);
     if (!health.sound())
         qCInfo(lcData).noquote() << u"题库 %1 不能使用：%2"_s.arg(file, health.detail);
     return health;

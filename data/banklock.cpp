@@ -178,7 +178,7 @@ BankLock::~BankLock()
     struct stat locked {};
     struct stat there {};
     if (::fstat(m_fd, &locked) == 0 && ::stat(path.constData(), &there) == 0 && locked.st_dev == there.st_dev
-        && locked.st_ino == there.st_ino)
+        && locked.st_ino == there.st_ino && !damagedInUse(m_bankFile))
         ::unlink(path.constData());
     ::close(m_fd);
 }

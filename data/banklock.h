@@ -34,7 +34,10 @@ public:
     };
 
     explicit BankLock(const QString &bankFile);
-    ~BankLock(); // releases the lock and removes the lock file
+    // Releases the lock and removes the lock file, unless the bank was found
+    // damaged meanwhile (noteDamagedBank()): then the file stays, as a
+    // killed run's does, and the next start checks the bank in full.
+    ~BankLock();
     BankLock(const BankLock &) = delete;
     BankLock &operator=(const BankLock &) = delete;
 
@@ -42,6 +45,8 @@ public:
     // Held: who holds it. Taken: who took it last, from a file that a copy
     // left behind when it was killed (pid 0 when there was none).
     const LockHolder &holder() const { return m_holder; }
+    // Taken from a lock file left behind: the run before did not end well.
+    bool leftBehind() const { return m_holder.pid > 0 || !m_holder.host.isEmpty(); }
     int error() const { return m_error; }
     QString file() const { return m_file; }
 

@@ -1,5 +1,6 @@
 #include "dbmessages.h"
 
+#include "bankfiles.h"
 #include "logging.h"
 
 #include <QSqlError>
@@ -95,7 +96,10 @@ DbCause dbCause(const QSqlError &error)
 
 QString dbMessage(const QString &what, const QString &file, const QSqlError &error)
 {
-    const Words words = wordsFor(dbCause(error));
+    const DbCause cause = dbCause(error);
+    if (cause == DbCause::Damaged)
+        noteDamagedBank(file);
+    const Words words = wordsFor(cause);
     const QString driver = error.text().trimmed();
     qCDebug(lcData).noquote() << what << file << u"code"_s << error.nativeErrorCode() << driver;
     QString text = u"%1：%2。题库文件：%3。%4"_s.arg(what, words.cause, file, words.advice);

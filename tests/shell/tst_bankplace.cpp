@@ -500,14 +500,15 @@ void BankPlaceTest::sharedProgramFolderGivesEachUserAPaper()
     QCOMPARE(paperOf(m_folder->file(u"data.db"_s)), QList<qint64>{});
 }
 
-// A copy cut to half or replaced by another file is set aside and made
-// again, and the pupil is told once; an empty bank in a program folder its
-// user can write is reported and never written to.
+// A copy cut to half, replaced by another file, or with a damaged page
+// after a run that was killed is set aside and made again, and the pupil is
+// told once; an empty bank in a program folder its user can write is
+// reported and never written to.
 void BankPlaceTest::damagedCopyIsSetAsideAndRemade()
 {
     app::setPackageTree(m_folder->path());
     const QString copy = userFolder() + u"data.db"_s;
-    for (const QByteArray &damage : {QByteArray("half"), QByteArray("这不是题库")}) {
+    for (const QByteArray &damage : {QByteArray("half"), QByteArray("这不是题库"), QByteArray(4096, '\xff')}) {
         {
             app::BankPlace place;
             QCOMPARE(place.claim(), app::BankPlace::Outcome::Ready);
@@ -515,15 +516,24 @@ void BankPlaceTest::damagedCopyIsSetAsideAndRemade()
         }
         QFile file(copy);
         QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(damage == "half" ? file.resize(file.size() / 2) : file.resize(0) && file.write(damage) > 0);
+        if (damage == "half")
+            QVERIFY(file.resize(file.size() / 2));
+        else if (damage.size() < 4096)
+            QVERIFY(file.resize(0) && file.write(damage) > 0);
+        else // the second page
+            QVERIFY(file.seek(4096) && file.write(damage) > 0);
         file.close();
+        if (damage.size() == 4096) { // and the lock file a killed run leaves
+            QFile lock(data::lockFileName(copy));
+            QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write("pid=4711\nhost=pc07\n") > 0);
+        }
         app::BankPlace place;
         QVERIFY(app::claimBank(place));
         QCOMPARE(m_messages->errors.size(), 1);
         QVERIFY2(m_messages->errors.takeFirst().contains(u"已损坏"_s), "the pupil is told");
         QVERIFY(data::inspectBank(copy).sound());
     }
-    QCOMPARE(QDir(userFolder()).entryList({u"data.db.damaged-*"_s}).size(), 2);
+    QCOMPARE(QDir(userFolder()).entryList({u"data.db.damaged-*"_s}).size(), 3);
 
     app::setPackageTree(QString());
     QVERIFY(QFile::resize(m_folder->file(u"data.db"_s), 0));
