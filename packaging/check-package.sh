@@ -46,7 +46,7 @@ echo "   $deb"
 took build
 
 step "lintian --pedantic"
-lintian --pedantic --fail-on error,warning,info,pedantic --no-tag-display-limit "$deb"
+lintian --pedantic --fail-on error,warning,info,pedantic --tag-display-limit 0 "$deb"
 took lintian
 [ -n "$lintian_only" ] && exit 0
 
