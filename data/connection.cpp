@@ -1,6 +1,7 @@
 #include "connection.h"
 
 #include "apperror.h"
+#include "bankfiles.h"
 #include "dbmessages.h"
 #include "logging.h"
 #include "schema.h"
@@ -18,6 +19,7 @@ namespace data {
 namespace {
 
 QString g_connectionString;
+QString g_writeRefusal;
 
 // connection string -> name of the QSqlDatabase connection
 QHash<QString, QString> &openConnections()
@@ -54,9 +56,14 @@ QHash<QString, QString> parseConnectionString(const QString &text)
 
 } // namespace
 
-QString buildConnectionString(const QString &programFolder)
+QString buildConnectionString(const QString &programFolder, bool readOnly)
 {
-    return u"Provider=SQLite;Data Source="_s + programFolder + u"data.db;Mode=ReadWrite;"_s;
+    return u"Provider=SQLite;Data Source="_s + programFolder + (readOnly ? u"data.db;Mode=Read;"_s : u"data.db;Mode=ReadWrite;"_s);
+}
+
+void setWriteRefusal(const QString &text)
+{
+    g_writeRefusal = text;
 }
 
 const QString &connectionString()
@@ -170,8 +177,19 @@ void prepareForWriting(const QString &connection)
 {
     QSqlDatabase db = database(connection);
     const QString name = db.connectionName();
+    if (db.connectOptions().contains(u"QSQLITE_OPEN_READONLY"_s))
+        throw AppError(g_writeRefusal.isEmpty() ? u"题库 %1 只能读取，不能写入。"_s.arg(databaseFile(connection))
+                                                : g_writeRefusal);
     if (!writable().contains(name) || journalled().contains(name))
         return;
+    // The log's index is shared memory, which the other computers sharing
+    // a network file system do not see: there the bank keeps the rollback
+    // journal, which SQLite guards with the file system's own locks.
+    if (isNetworkFileSystem(QFileInfo(databaseFile(connection)).absolutePath())) {
+        journalled().insert(name); // never switched; closing leaves it as it is
+        qCInfo(lcData).noquote() << u"题库 %1 在网络文件系统上：不用 -wal 日志"_s.arg(databaseFile(connection));
+        return;
+    }
     // The write-ahead journal: one sync per write instead of four, and no
     // journal file made and deleted each time. Switched at the first write,
     // not at opening: a run that only reads leaves the file as it is. Inside

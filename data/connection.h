@@ -8,8 +8,13 @@ namespace data {
 
 // The connection string every cursor of the program opens the question bank
 // with. It names the provider, the database file and the access mode, in the
-// form "Key=Value;Key=Value;".
-QString buildConnectionString(const QString &programFolder);
+// form "Key=Value;Key=Value;". A bank opened read-only (Mode=Read) is only
+// read: every write is refused with the text of setWriteRefusal().
+QString buildConnectionString(const QString &programFolder, bool readOnly = false);
+
+// Why the banks opened read-only cannot be written, in words for the pupil
+// (where a paper could be kept, and what stands in the way).
+void setWriteRefusal(const QString &text);
 
 // The program-wide connection string, built once by the data module.
 const QString &connectionString();
@@ -22,7 +27,8 @@ QSqlDatabase database(const QString &connection);
 
 // Readies the bank of a connection string for writing: the first write of a
 // run switches a bank the program may write to SQLite's write-ahead journal
-// (one sync per write). Transactions and the cursor's writes call it; after
+// (one sync per write), unless the bank is on a network file system, where
+// it keeps the rollback journal. Transactions and the cursor's writes call it; after
 // the first time it does nothing.
 void prepareForWriting(const QString &connection);
 

@@ -1,5 +1,6 @@
 #include "dbmessages.h"
 
+#include "bankfiles.h"
 #include "logging.h"
 
 #include <QSqlError>
@@ -63,11 +64,11 @@ Words wordsFor(DbCause cause)
     switch (cause) {
     case DbCause::NoWritePermission:
         return {u"题库文件不能写入（没有写入权限）"_s,
-                u"请学校管理员让本账户可以写入这个文件和它所在的文件夹，或者重新安装程序。"_s};
+                u"请重新启动考试系统（本账户的题库副本会重新生成）；如果仍然不行，请学校管理员检查本账户能否写入这个文件和它所在的文件夹。"_s};
     case DbCause::DiskFull: return {u"磁盘已满"_s, u"请删除不需要的文件，腾出磁盘空间后再试。"_s};
     case DbCause::Damaged:
         return {u"题库文件已损坏或不是题库"_s,
-                u"请学校管理员用 qbank import 重新生成题库，或者重新安装程序。"_s};
+                u"请重新启动考试系统：损坏的题库副本会自动重新生成；学校的题库损坏时，请学校管理员用 qbank install 重新安装题库。"_s};
     case DbCause::Locked:
         return {u"题库文件正被另一个程序占用"_s,
                 u"请关闭其他正在使用题库的程序（例如另一个考试系统或 qbank），然后再试。"_s};
@@ -95,7 +96,10 @@ DbCause dbCause(const QSqlError &error)
 
 QString dbMessage(const QString &what, const QString &file, const QSqlError &error)
 {
-    const Words words = wordsFor(dbCause(error));
+    const DbCause cause = dbCause(error);
+    if (cause == DbCause::Damaged)
+        noteDamagedBank(file);
+    const Words words = wordsFor(cause);
     const QString driver = error.text().trimmed();
     qCDebug(lcData).noquote() << what << file << u"code"_s << error.nativeErrorCode() << driver;
     QString text = u"%1：%2。题库文件：%3。%4"_s.arg(what, words.cause, file, words.advice);

@@ -18,9 +18,9 @@ Tado::Tado(QObject *parent) : QObject(parent)
     setObjectName(u"ado"_s);
 }
 
-void Tado::FormCreate(const QString &bankFolder)
+void Tado::FormCreate(const QString &bankFolder, bool readOnly)
 {
-    data::setConnectionString(data::buildConnectionString(bankFolder));
+    data::setConnectionString(data::buildConnectionString(bankFolder, readOnly));
     const QString &connection = data::connectionString();
     subject.setConnectionString(connection);
     subject.setIndexName(u"subId"_s);

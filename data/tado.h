@@ -17,8 +17,9 @@ public:
     // Builds the program-wide connection string for the question bank
     // data.db in the folder (the program folder, or the pupil's own copy
     // when the program folder cannot be written) and opens subject (by its
-    // index subId), sort (sorted by sortId) and options.
-    void FormCreate(const QString &bankFolder);
+    // index subId), sort (sorted by sortId) and options. A bank opened
+    // read-only is never written.
+    void FormCreate(const QString &bankFolder, bool readOnly = false);
 
     data::Table subject{QStringLiteral("subject")};
     data::Table sort{QStringLiteral("sort")};

@@ -1,3 +1,4 @@
+#include "bankplace.h"
 #include "connection.h"
 #include "examfixture.h"
 #include "paper.h"
@@ -5,6 +6,7 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <cstdio>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -18,7 +20,40 @@ class DurabilityTest : public QObject {
 private slots:
     void answerSurvivesKill_data();
     void answerSurvivesKill();
+    void replacedBankNeverReplaysAnOldJournal();
 };
+
+namespace {
+
+// A bank with a paper of three questions in the folder, and a run killed
+// right after answering the first, which leaves its write-ahead log.
+void answerAndDie(testing::ProgramFolder &folder)
+{
+    folder.writeBank(testing::bankOf({{1, {3, 0, 0, 0, 0}, 4, 4}}));
+    {
+        data::Table note(u"note"_s);
+        note.setConnectionString(data::buildConnectionString(folder.path()));
+        data::writePaper(note, [&] {
+            for (const qint64 subid : {1000, 1001, 1500}) {
+                note.append();
+                note.setValue(u"subid"_s, subid);
+            }
+        });
+    }
+    data::closeAllConnections();
+    QProcess exam;
+    exam.start(QStringLiteral(ANSWER_THEN_DIE_EXE), {folder.path()});
+    QVERIFY(exam.waitForFinished(60000));
+    QVERIFY(QFile::exists(folder.file(u"data.db-wal"_s)));
+}
+
+qint64 answered(const QString &connection)
+{
+    QSqlQuery q(data::database(connection));
+    return q.exec(u"SELECT count(*) FROM note WHERE optionid <> 0"_s) && q.next() ? q.value(0).toLongLong() : -1;
+}
+
+} // namespace
 
 void DurabilityTest::answerSurvivesKill_data()
 {
@@ -77,6 +112,27 @@ void DurabilityTest::answerSurvivesKill()
     QSqlQuery mode(data::database(connection));
     QVERIFY(mode.exec(u"PRAGMA journal_mode"_s) && mode.next());
     QCOMPARE(mode.value(0).toString(), u"delete"_s);
+}
+
+// The bank is replaced after a killed run, as a package upgrade or a copy
+// replaces it (a new file under the same name): the run's log left beside
+// it is not the new bank's, and nothing of it shows. The bank's own log is
+// still taken in.
+void DurabilityTest::replacedBankNeverReplaysAnOldJournal()
+{
+    testing::ProgramFolder folder;
+    const QString connection = data::buildConnectionString(folder.path());
+    for (const bool replaced : {false, true}) {
+        answerAndDie(folder);
+        if (replaced) {
+            qbank::writeBankDatabase(testing::bankOf({{1, {3, 0, 0, 0, 0}, 4, 4}}), folder.file(u"new.db"_s));
+            QCOMPARE(std::rename(qPrintable(folder.file(u"new.db"_s)), qPrintable(folder.file(u"data.db"_s))), 0);
+        }
+        app::BankPlace place;
+        QCOMPARE(place.claim(), app::BankPlace::Outcome::Ready);
+        QCOMPARE(answered(connection), replaced ? 0 : 1);
+        data::closeAllConnections();
+    }
 }
 
 EXAM_TEST(DurabilityTest)

@@ -3,7 +3,11 @@
 // program's own claim in a helper process (bankprobe) as such a user.
 #include "application.h"
 #include "bankfiles.h"
+#include "bankhealth.h"
+#include "bankinstall.h"
+#include "banklock.h"
 #include "bankplace.h"
+#include "connection.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -21,6 +25,7 @@
 #include <QUuid>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -105,6 +110,13 @@ private slots:
     void noWritablePlaceIsExplained();
     void secondCopyIsRefused();
     void staleLockIsTakenOver();
+    void placesOverLayouts_data();
+    void placesOverLayouts();
+    void lockLeftByAnotherComputerOrUserIsTakenOver();
+    void sharedProgramFolderGivesEachUserAPaper();
+    void damagedCopyIsSetAsideAndRemade();
+    void answersBeforeAnyWindow_data();
+    void answersBeforeAnyWindow();
     void standardDialogsSpeakChinese();
 
 private:
@@ -115,6 +127,7 @@ private:
     std::optional<ProbeResult> runProbe(const QStringList &args);
     void makeProgramFolderReadOnly();
     QString userFolder() const { return m_home->path() + u"/share/qinglan-exam/"_s; }
+    QString school(const QString &folder) const { return m_home->path() + u"/school/"_s + folder; }
 
     std::unique_ptr<testing::ProgramFolder> m_folder;
     testing::TestMessages *m_messages = nullptr;
@@ -144,6 +157,7 @@ void BankPlaceTest::init()
     // Open to the pupil's account, which makes its data folder here.
     setMode(m_home->path(), kOpenFolder);
     app::setUserDataFolder(userFolder());
+    data::setSchoolFolders({school(u"etc"_s), school(u"var"_s), school(u"share"_s)});
 }
 
 void BankPlaceTest::cleanup()
@@ -154,6 +168,8 @@ void BankPlaceTest::cleanup()
     m_folder.reset();
     m_home.reset();
     app::setUserDataFolder(QString());
+    app::setPackageTree(QString());
+    data::setSchoolFolders({});
 }
 
 std::unique_ptr<QProcess> BankPlaceTest::startProbe(const QStringList &args, bool asPupil)
@@ -278,10 +294,28 @@ void BankPlaceTest::secondCopyIsRefused()
     auto first = startProbe({m_folder->path(), userFolder(), u"hold"_s}, false);
     QVERIFY(first->waitForReadyRead(30000));
     QVERIFY(first->readLine().startsWith("outcome=ready"));
-    app::BankPlace second;
-    QVERIFY(!app::claimBank(second));
-    QCOMPARE(m_messages->notices, QStringList{u"考试系统已经在运行。"_s});
-    QVERIFY(m_messages->errors.isEmpty());
+    const QString lock = data::lockFileName(m_folder->file(u"data.db"_s));
+    {
+        app::BankPlace second;
+        QVERIFY(!app::claimBank(second));
+        QCOMPARE(m_messages->notices.size(), 1);
+        QVERIFY(m_messages->notices.first().startsWith(u"考试系统已经在运行。"_s));
+        QVERIFY(m_messages->notices.first().contains(lock));
+        QVERIFY(m_messages->errors.isEmpty());
+    }
+    // Held by a copy that runs on another computer sharing the folder: the
+    // questions can be browsed, nothing written.
+    QFile file(lock);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.resize(0) && file.write("pid=4711\nhost=pc-elsewhere\nuid=1000\nuser=pupil\n") > 0);
+    file.close();
+    {
+        app::BankPlace elsewhere;
+        QCOMPARE(elsewhere.claim(), app::BankPlace::Outcome::NoWritablePlace);
+        QVERIFY2(elsewhere.problem().contains(u"pc-elsewhere"_s), qPrintable(elsewhere.problem()));
+        QVERIFY_THROWS_EXCEPTION(AppError, data::Transaction(data::buildConnectionString(m_folder->path(), true)));
+        testing::closeBank();
+    }
     first->closeWriteChannel();
     QVERIFY(first->waitForFinished(30000));
     {
@@ -354,6 +388,197 @@ void BankPlaceTest::standardDialogsSpeakChinese()
     QVERIFY2(seen.at(0).at(1).startsWith(u"是"_s), qPrintable(seen.at(0).at(1)));
     QVERIFY2(seen.at(0).at(2).startsWith(u"否"_s), qPrintable(seen.at(0).at(2)));
     QCOMPARE(seen.at(1), (QStringList{app::title(), u"确定"_s}));
+}
+
+// Which place each file is taken from, in each layout: a program folder its
+// user can write keeps everything; an installed one (under the package
+// tree) takes system.ini from the school's settings and the bank from the
+// school's bank, a bank package or itself, in that order, and always works
+// on a copy, root included. The banks differ by their number of questions.
+void BankPlaceTest::placesOverLayouts_data()
+{
+    QTest::addColumn<bool>("packaged");
+    QTest::addColumn<QStringList>("schoolFiles"); // of etc, share, var
+    QTest::addColumn<QString>("source");          // "" is the program folder
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("schoolSettings");
+    const QStringList all{u"etc"_s, u"share"_s, u"var"_s};
+    QTest::newRow("build folder: everything its own") << false << all << QString() << 3 << false;
+    QTest::newRow("installed, nothing of the school's") << true << QStringList() << QString() << 3 << false;
+    QTest::newRow("installed, the school's settings") << true << QStringList{u"etc"_s} << QString() << 3 << true;
+    QTest::newRow("installed, a bank package") << true << QStringList{u"share"_s} << u"share"_s << 5 << false;
+    QTest::newRow("installed, qbank install above the package") << true << all << u"var/bank"_s << 7 << true;
+}
+
+void BankPlaceTest::placesOverLayouts()
+{
+    QFETCH(bool, packaged);
+    QFETCH(QStringList, schoolFiles);
+    QFETCH(QString, source);
+    QFETCH(int, questions);
+    QFETCH(bool, schoolSettings);
+    app::setPackageTree(packaged ? m_folder->path() : QString());
+    if (schoolFiles.contains(u"etc"_s)) {
+        QDir().mkpath(school(u"etc"_s));
+        QFile settings(school(u"etc/system.ini"_s));
+        QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write("alltime=1800\nmark=90\n") > 0);
+    }
+    if (schoolFiles.contains(u"share"_s)) {
+        QDir().mkpath(school(u"share/upload"_s));
+        qbank::writeBankDatabase(bankWith(5), school(u"share/data.db"_s));
+    }
+    if (schoolFiles.contains(u"var"_s)) {
+        qbank::CheckedBank checked;
+        checked.bank = bankWith(7);
+        qbank::installBank(checked, school(u"var"_s));
+    }
+
+    app::BankPlace place;
+    QCOMPARE(place.claim(), app::BankPlace::Outcome::Ready);
+    const QString from = source.isEmpty() ? m_folder->path() : school(source) + u'/';
+    QCOMPARE(place.source(), from);
+    QCOMPARE(place.isCopy(), packaged);
+    QCOMPARE(place.folder(), packaged ? userFolder() : m_folder->path());
+    QCOMPARE(app::pictureFolder(), from + u"upload/"_s);
+    QCOMPARE(app::settingsFile(), schoolSettings ? school(u"etc/system.ini"_s) : m_folder->file(u"system.ini"_s));
+    QSqlQuery count(data::database(data::buildConnectionString(place.folder())));
+    QVERIFY(count.exec(u"SELECT count(*) FROM subject"_s) && count.next());
+    QCOMPARE(count.value(0).toInt(), questions);
+}
+
+void BankPlaceTest::lockLeftByAnotherComputerOrUserIsTakenOver()
+{
+    // A copy that crashed on another computer three days ago ...
+    const QString lock = data::lockFileName(m_folder->file(u"data.db"_s));
+    m_folder->writeFile(u"data.db.lock"_s, "pid=4711\nhost=pc-elsewhere\nuid=0\nsince=2025-05-17T08:00:00\n");
+    {
+        app::BankPlace place;
+        QVERIFY(app::claimBank(place));
+        QVERIFY(m_messages->notices.isEmpty() && m_messages->errors.isEmpty());
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(u"host=%1\n"_s.arg(data::localHostName()).toUtf8()));
+    }
+    // ... or one of another user, in the pupil's data folder, which the
+    // pupil cannot write.
+    if (::geteuid() != 0)
+        QSKIP("a lock file of another user needs root to make");
+    makeProgramFolderReadOnly();
+    QDir().mkpath(userFolder());
+    setMode(userFolder(), kOpenFolder);
+    const QString pupilLock = data::lockFileName(userFolder() + u"data.db"_s);
+    QFile foreign(pupilLock);
+    QVERIFY(foreign.open(QIODevice::WriteOnly) && foreign.write("pid=4711\nhost=pc07\nuid=0\n") > 0);
+    foreign.close();
+    setMode(pupilLock, kReadOnlyFile);
+    RUN_AS_PUPIL(pupil, (QStringList{m_folder->path(), userFolder(), u"paper"_s}));
+    QCOMPARE(pupil->lines.value(u"outcome"_s), u"ready"_s);
+    QCOMPARE(pupil->lines.value(u"paper"_s), u"11"_s);
+}
+
+// Two users on one program folder both can write: each works on a copy of
+// their own, the bank's owner too, and killing either keeps nobody out.
+void BankPlaceTest::sharedProgramFolderGivesEachUserAPaper()
+{
+    setMode(m_folder->path(), kOpenFolder);
+    setMode(m_folder->file(u"data.db"_s), kOpenFolder);
+    if (::geteuid() != 0)
+        QSKIP("needs root to run bankprobe as a second user");
+    auto pupil = startProbe({m_folder->path(), userFolder(), u"hold"_s}, true);
+    QVERIFY(pupil->waitForReadyRead(30000));
+    QTRY_VERIFY(pupil->peek(4096).contains("problem="));
+    QVERIFY(pupil->readAll().contains("outcome=ready\nfolder=" + userFolder().toUtf8()));
+    pupil->kill();
+    QVERIFY(pupil->waitForFinished(30000));
+    RUN_AS_PUPIL(again, (QStringList{m_folder->path(), userFolder(), u"paper"_s}));
+    QCOMPARE(again->lines.value(u"folder"_s), userFolder());
+    QCOMPARE(again->lines.value(u"paper"_s), u"11"_s);
+    app::setUserDataFolder(m_home->path() + u"/owner/"_s);
+    app::BankPlace owner;
+    QCOMPARE(owner.claim(), app::BankPlace::Outcome::Ready);
+    QCOMPARE(owner.folder(), m_home->path() + u"/owner/"_s);
+    QCOMPARE(paperOf(m_folder->file(u"data.db"_s)), QList<qint64>{});
+}
+
+// A copy cut to half, replaced by another file, or with a damaged page
+// after a run that was killed is set aside and made again, and the pupil is
+// told once; an empty bank in a program folder its user can write is
+// reported and never written to.
+void BankPlaceTest::damagedCopyIsSetAsideAndRemade()
+{
+    app::setPackageTree(m_folder->path());
+    const QString copy = userFolder() + u"data.db"_s;
+    for (const QByteArray &damage : {QByteArray("half"), QByteArray("这不是题库"), QByteArray(4096, '\xff')}) {
+        {
+            app::BankPlace place;
+            QCOMPARE(place.claim(), app::BankPlace::Outcome::Ready);
+            QVERIFY(place.notice().isEmpty());
+        }
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        if (damage == "half")
+            QVERIFY(file.resize(file.size() / 2));
+        else if (damage.size() < 4096)
+            QVERIFY(file.resize(0) && file.write(damage) > 0);
+        else // the second page
+            QVERIFY(file.seek(4096) && file.write(damage) > 0);
+        file.close();
+        if (damage.size() == 4096) { // and the lock file a killed run leaves
+            QFile lock(data::lockFileName(copy));
+            QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write("pid=4711\nhost=pc07\n") > 0);
+        }
+        app::BankPlace place;
+        QVERIFY(app::claimBank(place));
+        QCOMPARE(m_messages->errors.size(), 1);
+        QVERIFY2(m_messages->errors.takeFirst().contains(u"已损坏"_s), "the pupil is told");
+        QVERIFY(data::inspectBank(copy).sound());
+    }
+    QCOMPARE(QDir(userFolder()).entryList({u"data.db.damaged-*"_s}).size(), 3);
+
+    app::setPackageTree(QString());
+    QVERIFY(QFile::resize(m_folder->file(u"data.db"_s), 0));
+    app::BankPlace place;
+    QCOMPARE(place.claim(), app::BankPlace::Outcome::NoWritablePlace);
+    QVERIFY2(place.problem().contains(u"空"_s) && place.problem().contains(u"qbank import"_s),
+             qPrintable(place.problem()));
+    QVERIFY(place.readOnly());
+    QCOMPARE(QFileInfo(m_folder->file(u"data.db"_s)).size(), 0);
+}
+
+// What the program answers before it opens a window: its help and version,
+// and, without a display to open one on, why it cannot start.
+void BankPlaceTest::answersBeforeAnyWindow_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("--version") << u"--version"_s << QString() << 0 << u"theoryexam %1"_s.arg(app::version());
+    QTest::newRow("--help") << u"--help"_s << QString() << 0 << u"用法：theoryexam"_s;
+    QTest::newRow("no display") << QString() << QString() << 1 << u"DISPLAY 没有设置"_s;
+    QTest::newRow("a display nobody answers") << QString() << u":97"_s << 1 << u"无法连接到显示器"_s;
+}
+
+void BankPlaceTest::answersBeforeAnyWindow()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, display);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(name);
+    if (!display.isEmpty())
+        environment.insert(u"DISPLAY"_s, display);
+    program.setProcessEnvironment(environment);
+    program.start(qEnvironmentVariable("EXAM_PROGRAM_DIR") + u"/theoryexam"_s,
+                  argument.isEmpty() ? QStringList() : QStringList{argument});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    const QString said = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+    QVERIFY2(said.contains(says), qPrintable(said));
 }
 
 EXAM_TEST(BankPlaceTest)

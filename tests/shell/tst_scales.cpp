@@ -2,6 +2,7 @@
 // pixel ratio they are shown at, long texts scroll to their last character,
 // and every picture we draw has its 2x partner. CTest runs this program at
 // QT_SCALE_FACTOR 1 and 2.
+#include "bankfiles.h"
 #include "connection.h"
 #include "paper.h"
 #include "roster.h"
@@ -127,7 +128,7 @@ void ScalesTest::picturesForTheRatio()
     const qreal dpr = shown->devicePixelRatio();
     QCOMPARE(dpr, qApp->devicePixelRatio());
     const QString oneTimes = file.startsWith(u':') ? file : m_folder->file(file);
-    QCOMPARE(shown->source(), dpr > 1 ? twoTimesFile(oneTimes) : oneTimes);
+    QCOMPARE(shown->source(), dpr > 1 ? data::twoTimesFile(oneTimes) : oneTimes);
     const QPixmap pixmap = shown->pixmap();
     QCOMPARE(pixmap.devicePixelRatio(), dpr);
     // In the pixels of the layout: the picture's own size, or its bounds when stretched.
@@ -194,7 +195,7 @@ void ScalesTest::everyPictureHasItsPartner()
             const QString file = files.next();
             if (file.contains(u"@2x."_s))
                 continue;
-            const QString partner = twoTimesFile(file);
+            const QString partner = data::twoTimesFile(file);
             QVERIFY2(QFileInfo::exists(partner), qPrintable(partner));
             QCOMPARE(QImageReader(partner).size(), QImageReader(file).size() * 2);
             ++checked;

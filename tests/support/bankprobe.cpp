@@ -4,11 +4,13 @@
 //
 //   bankprobe <program folder> <user data folder> [paper|hold]
 //
-// Prints "outcome=ready|busy|nowhere", "folder=..." and "problem=...".
+// Prints "outcome=ready|busy|nowhere", "folder=...", "problem=..." and
+// "notice=...".
 // paper: then writes a paper of the bank's first question into the bank
 // claimed and prints "paper=<subid>" (or "paper-error=<text>").
 // hold: keeps the bank locked until standard input closes.
 #include "apperror.h"
+#include "bankfiles.h"
 #include "bankplace.h"
 #include "connection.h"
 #include "paper.h"
@@ -63,6 +65,9 @@ int main(int argc, char **argv)
         return 64;
     app::setProgramFolder(args.at(1));
     app::setUserDataFolder(args.at(2));
+    // Whatever the school installed on this machine stays out of the test.
+    const QString none = args.at(2) + u"/no-school/"_s;
+    data::setSchoolFolders({none + u"etc"_s, none + u"var"_s, none + u"share"_s});
     const QString action = args.value(3);
 
     QTextStream out(stdout);
@@ -71,7 +76,7 @@ int main(int argc, char **argv)
         app::BankPlace place;
         const app::BankPlace::Outcome outcome = place.claim();
         out << "outcome=" << outcomeName(outcome) << "\nfolder=" << place.folder()
-            << "\nproblem=" << place.problem() << '\n';
+            << "\nproblem=" << place.problem() << "\nnotice=" << place.notice() << '\n';
         if (action == u"paper"_s && outcome != app::BankPlace::Outcome::Busy)
             out << writeOnePaper() << '\n';
         out.flush();

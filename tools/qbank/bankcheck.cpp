@@ -1,5 +1,7 @@
 #include "bankcheck.h"
 
+#include "bankfiles.h"
+
 #include "apperror.h"
 #include "examrules.h"
 
@@ -383,7 +385,7 @@ private:
         const QString file = QDir(m_options.pictures).filePath(relative);
         // Either the picture or its 2x partner (name@2x.jpg), or both, which
         // the program shows above 100 %.
-        const QString partnerName = twoTimesName(relative);
+        const QString partnerName = data::twoTimesFile(relative);
         const QString partner = QDir(m_options.pictures).filePath(partnerName);
         const bool hasPartner = QFileInfo(partner).isFile();
         if (!QFileInfo(file).isFile() && !hasPartner) {
@@ -416,13 +418,6 @@ private:
         return reader.size();
     }
 
-    static QString twoTimesName(const QString &relative)
-    {
-        const qsizetype slash = relative.lastIndexOf(u'/');
-        const qsizetype dot = relative.lastIndexOf(u'.');
-        const qsizetype at = dot > slash ? dot : relative.size();
-        return relative.left(at) + u"@2x"_s + relative.mid(at);
-    }
 
     QString nameInOtherCase(const QString &relative)
     {

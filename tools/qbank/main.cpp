@@ -8,14 +8,15 @@
 #include "bankcheck.h"
 #include "bankexport.h"
 #include "bankfiles.h"
+#include "banklock.h"
 #include "bankstats.h"
+#include "installcommands.h"
 #include "rawbank.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStringList>
 #include <cstdio>
 #include <optional>
@@ -50,11 +51,12 @@ const QString kUsageText = uR"(用法：qbank <命令> [选项]
   check <data.db|bank.json> [--pictures <文件夹>]
                                            按程序的要求检查题库
   stats <data.db|bank.json|->              统计题库的内容
+%1
 
 文件名写成“-”表示标准输入（import、stats）或标准输出（export）。
 退出状态：0 完成（check：没有发现问题），1 参数有误，2 输入无法读取或有错、
-输出无法写入，3 check 发现了问题。
-qbank <命令> --help 介绍各个命令；qbank --version 显示版本。)"_s;
+输出无法写入，3 发现了问题（check；install 和 package 这时什么也不做）。
+qbank <命令> --help 介绍各个命令；qbank --version 显示版本。)"_s.arg(qbank::installCommandsUsage());
 
 const QString kImportHelp = uR"(用法：qbank import <bank.json|-> -o <data.db>
 
@@ -195,23 +197,17 @@ qbank::BankSource bankSource(const QString &input)
 // start on it meanwhile; refuses a bank the program works on.
 class BankLock {
 public:
-    explicit BankLock(const QString &bankFile)
-        : m_lock(data::lockFileName(QFileInfo(bankFile).absoluteFilePath()))
+    explicit BankLock(const QString &bankFile) : m_lock(QFileInfo(bankFile).absoluteFilePath())
     {
-        m_lock.setStaleLockTime(0); // stale only when the program that took it is gone
-        if (m_lock.tryLock(0) || m_lock.error() != QLockFile::LockFailedError)
-            return; // no lock file can be made here: writing the bank will say why
-        qint64 pid = 0;
-        QString host;
-        QString application;
-        m_lock.getLockInfo(&pid, &host, &application);
-        throw AppError(
-            u"题库 %1 正被考试系统使用（进程 %2）。请先关闭使用这个题库的考试系统，再导入。"_s.arg(bankFile)
-                .arg(pid));
+        // No lock file can be made here: writing the bank will say why.
+        if (m_lock.state() != data::BankLock::State::Held)
+            return;
+        throw AppError(u"题库 %1 正被考试系统使用（%2）。请先关闭使用这个题库的考试系统，再导入。"_s.arg(
+            bankFile, m_lock.holder().describe()));
     }
 
 private:
-    QLockFile m_lock;
+    data::BankLock m_lock;
 };
 
 int runImport(const QStringList &args)
@@ -317,6 +313,12 @@ int main(int argc, char **argv)
             return runCheck(args);
         if (command == u"stats"_s)
             return runStats(args);
+        if (command == u"install"_s)
+            return qbank::runInstallCommand(args);
+        if (command == u"uninstall"_s)
+            return qbank::runUninstallCommand(args);
+        if (command == u"package"_s)
+            return qbank::runPackageCommand(args);
     } catch (const std::exception &e) {
         print(stderr, u"qbank %1：%2"_s.arg(command, errorText(e)));
         return kFaulty;

@@ -1,7 +1,7 @@
 #include "questionpicture.h"
 
+#include "bankplace.h"
 #include "logging.h"
-#include "programfolder.h"
 #include "widgets.h"
 
 #include <QVariant>
@@ -26,7 +26,7 @@ QString pictureFile(const QString &name)
     relative.replace(u'\\', u'/');
     if (relative.startsWith(u'/') || relative.split(u'/').contains(u".."_s))
         return {};
-    return app::programFile(u"upload/"_s + relative);
+    return app::pictureFolder() + relative;
 }
 
 } // namespace

@@ -6,8 +6,9 @@
 class Picture;
 class QVariant;
 
-// The picture of a question: the file upload\ + subpic in the program
-// folder. No picture (a null pixmap) when subpic is null, "NULL" or blank,
+// The picture of a question: the file upload\ + subpic beside the bank the
+// run's bank came from (app::pictureFolder()). No picture (a null pixmap)
+// when subpic is null, "NULL" or blank,
 // names a path out of upload/, or the file is missing or unreadable.
 QPixmap questionPicture(const QVariant &subpic);
 

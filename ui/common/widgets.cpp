@@ -1,5 +1,7 @@
 #include "widgets.h"
 
+#include "bankfiles.h"
+
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
@@ -106,18 +108,10 @@ QImage readImage(const QString &source, const QString &file)
 
 } // namespace
 
-QString twoTimesFile(const QString &file)
-{
-    const qsizetype slash = file.lastIndexOf(u'/');
-    const qsizetype dot = file.lastIndexOf(u'.');
-    const qsizetype at = dot > slash ? dot : file.size();
-    return file.left(at) + u"@2x"_s + file.mid(at);
-}
-
 QString pictureSource(const QString &file, qreal dpr)
 {
     if (dpr > 1) {
-        const QString partner = twoTimesFile(file);
+        const QString partner = data::twoTimesFile(file);
         if (QFileInfo(partner).isFile())
             return partner;
     }
@@ -164,7 +158,7 @@ bool Picture::setPictureFile(const QString &file)
     QImage image = readImage(source, file);
     if (image.isNull() && source == file) {
         // Only the 2x picture is there: it serves at every ratio.
-        source = twoTimesFile(file);
+        source = data::twoTimesFile(file);
         image = readImage(source, file);
     }
     const QPixmap picture = fitPicture(std::move(image), dpr);

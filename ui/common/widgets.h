@@ -154,8 +154,6 @@ private:
 // The file a picture is read from at a device pixel ratio: above 1, its 2x
 // partner when that is there, else the file itself.
 QString pictureSource(const QString &file, qreal dpr);
-// The 2x partner of a picture file: "sign.jpg" → "sign@2x.jpg".
-QString twoTimesFile(const QString &file);
 // A decoded picture ready to show at a device pixel ratio: `size` (in
 // pixels of the layout) when given, else the picture's own size, in that
 // many device pixels per pixel; scaled smoothly only where its pixels differ.

@@ -1,10 +1,10 @@
 #include "tmnks.h"
 
 #include "answersheet.h"
+#include "bankplace.h"
 #include "connection.h"
 #include "fonts.h"
 #include "examrules.h"
-#include "programfolder.h"
 #include "questionoptions.h"
 #include "questionpicture.h"
 #include "tado.h"
@@ -175,7 +175,7 @@ void Tmnks::FormCreate()
     if (ado.severalExams() || m_exam != exam::kSubject1)
         GroupBox4->setTitle(exam::examName(m_exam) + u"考试题目："_s);
 
-    m_settings = data::readSystemIni(app::programFile(u"system.ini"_s));
+    m_settings = data::readSystemIni(app::settingsFile());
     m_remaining = m_settings.durationOf(m_exam);
     atime->setText(timeText(m_remaining));
 

@@ -1,6 +1,7 @@
 // The composition root: the only place that knows every window.
 #include "application.h"
 #include "bankplace.h"
+#include "commandline.h"
 #include "connection.h"
 #include "fonts.h"
 #include "quitaftershow.h"
@@ -9,7 +10,11 @@
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> status = answerBeforeStart(argc, argv))
+        return *status;
+    explainMissingDisplay();
     app::Application application(argc, argv);
+    qInstallMessageHandler(nullptr);
     // Only the main menu ends the program, whatever other windows are open.
     QApplication::setQuitOnLastWindowClosed(false);
     app::installQtTranslation();

@@ -35,10 +35,11 @@ void startUp()
     app::build<Txccx>();
     // The data module comes before the study-set choice, which opens its
     // cursor with the connection string built here. The bank is the one
-    // claimed for this run: the program folder's, or the pupil's own copy.
+    // claimed for this run: the program folder's, or the pupil's own copy
+    // (or, when nothing can be written, the bank it comes from, read-only).
     auto *ado = new Tado;
     app::roster().put(app::Slot::ado, ado);
-    app::guarded([ado] { ado->FormCreate(app::bankFolder()); });
+    app::guarded([ado] { ado->FormCreate(app::bankFolder(), app::bankReadOnly()); });
     app::roster().get<Tmain>()->showExamChoice();
     app::build<Tdtjq>();
     app::build<Txtxx>();
