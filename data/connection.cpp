@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "dbmessages.h"
 #include "logging.h"
+#include "schema.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -128,6 +129,9 @@ QSqlDatabase database(const QString &connection)
             // program being killed or the power failing.
             QSqlQuery pragma(db);
             pragma.exec(u"PRAGMA synchronous=FULL"_s);
+            // A bank made before the columns that came later gets them here.
+            if (!addMissingColumns(db))
+                qCWarning(lcData).noquote() << u"could not add the newer columns to"_s << file;
             writable().insert(name);
             // A run that was killed leaves the bank in that journal: it is
             // switched back when this run closes it.

@@ -133,7 +133,7 @@ void relaxSchema(const QString &path)
     const std::pair<const char *, const char *> tables[] = {
         {"sort",
          "sortId INTEGER, sortname TEXT, scale0 INTEGER, scale1 INTEGER, scale2 INTEGER, scale3 INTEGER, "
-         "scale4 INTEGER"},
+         "scale4 INTEGER, subject INTEGER"},
         {"subject", "subid INTEGER, subtitle TEXT, subpic TEXT, info TEXT, typeId INTEGER, sortId INTEGER, "
                     "stid INTEGER, errorTimes INTEGER"},
         {"options", "subid INTEGER, optid INTEGER, optcontent TEXT, iskey INTEGER"},

@@ -31,6 +31,7 @@ struct Sort {
     qint64 sortId = 0;
     QString sortname;
     std::array<qint64, 5> scale{};
+    qint64 subject = 1; // the exam: 1 = 科目一, 4 = 科目四
 };
 
 struct Bank {

@@ -32,13 +32,14 @@ void fill(QSqlDatabase &db, const Bank &bank)
     const QString file = db.databaseName();
     data::createSchema(db);
     QSqlQuery sort(db);
-    sort.prepare(u"INSERT INTO sort (sortId, sortname, scale0, scale1, scale2, scale3, scale4) "
-                 "VALUES (?, ?, ?, ?, ?, ?, ?)"_s);
+    sort.prepare(u"INSERT INTO sort (sortId, sortname, scale0, scale1, scale2, scale3, scale4, subject) "
+                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"_s);
     for (const Sort &s : bank.sorts) {
         sort.addBindValue(s.sortId);
         sort.addBindValue(s.sortname);
         for (const qint64 share : s.scale)
             sort.addBindValue(share);
+        sort.addBindValue(s.subject);
         exec(sort, u"题型 %1 "_s.arg(s.sortId), file);
     }
     QSqlQuery subject(db);
