@@ -2425,9 +2425,9 @@ void eCpr(QPainter &p)
     lyingPerson(p, y);
     // Rescuer kneeling beside the chest, arms straight, shoulders above the hands.
     const QColor shirt(210, 50, 40), trousers(50, 50, 60);
-    const QPointF hands(86, y - 20), shoulder(88, y - 66), hip(104, y - 30);
-    limb(p, hip, QPointF(128, y - 6), 11, trousers);
-    limb(p, QPointF(128, y - 4), QPointF(150, y - 3), 9, trousers);
+    const QPointF hands(86, y - 20), shoulder(87, y - 68), hip(108, y - 40), knee(114, y - 5);
+    limb(p, hip, knee, 12, trousers);
+    limb(p, knee, QPointF(142, y - 4), 9, trousers);
     limb(p, hip, shoulder, 16, shirt);
     limb(p, shoulder, hands, 7, shirt);
     p.setPen(Qt::NoPen);
