@@ -49,7 +49,7 @@ public:
         int lines = 0;
         exam::Random random;
         std::vector<qint64> ids;
-        for (const int kind : {exam::kTrueFalse, exam::kMultipleChoice}) {
+        for (const int kind : {exam::kTrueFalse, exam::kOneAnswer}) {
             for (const auto &[sortId, share] : types) {
                 if (share <= 0)
                     continue;

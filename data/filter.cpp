@@ -7,6 +7,8 @@ using namespace Qt::StringLiterals;
 namespace data {
 namespace {
 
+const QString kOperators = u"“=”或“>=”，或者“in”"_s;
+
 class Parser {
 public:
     explicit Parser(const QString &text) : m_text(text) {}
@@ -53,13 +55,32 @@ private:
         if (c.column.compare(u"and"_s, Qt::CaseInsensitive) == 0)
             fail(u"应为列名"_s, m_pos - c.column.size());
         skipBlanks();
+        if (isAsciiLetter(peek())) {
+            const qsizetype at = m_pos;
+            const QString word = identifier(kOperators);
+            if (word.compare(u"in"_s, Qt::CaseInsensitive) != 0)
+                fail(u"应为"_s + kOperators, at);
+            skipBlanks();
+            if (peek() != u'(')
+                fail(u"应为“(”"_s, m_pos);
+            do {
+                ++m_pos;
+                skipBlanks();
+                c.among.push_back(number());
+                skipBlanks();
+            } while (peek() == u',');
+            if (peek() != u')')
+                fail(u"应为“,”或“)”"_s, m_pos);
+            ++m_pos;
+            return c;
+        }
         if (peek() == u'=') {
             ++m_pos;
         } else if (peek() == u'>' && peek(1) == u'=') {
             m_pos += 2;
             c.atLeast = true;
         } else {
-            fail(u"应为“=”或“>=”"_s, m_pos);
+            fail(u"应为"_s + kOperators, m_pos);
         }
         skipBlanks();
         c.value = number();

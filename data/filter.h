@@ -12,11 +12,13 @@ namespace data {
 //   filter     := term { "and" term }
 //   term       := comparison | "(" comparison ")"
 //   comparison := column ( "=" | ">=" ) whole-number
+//               | column "in" "(" whole-number { "," whole-number } ")"
 // Keywords and column names are matched without regard to case.
 struct Comparison {
     QString column;     // as written in the expression
     bool atLeast = false; // ">=" instead of "="
     qint64 value = 0;
+    std::vector<qint64> among; // "in (...)": the column equals one of these
 };
 
 struct Filter {

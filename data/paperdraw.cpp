@@ -1,14 +1,45 @@
 #include "paperdraw.h"
 
 #include "apperror.h"
+#include "connection.h"
+#include "dbmessages.h"
 #include "paper.h"
 #include "tado.h"
 
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <chrono>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
 namespace exam {
+namespace {
+
+// More lines than a paper can ever be drawn with stand for "all it can".
+constexpr qint64 kMaxLines = std::numeric_limits<int>::max();
+
+// How many questions each type holds of each kind, in one pass over the
+// covering index.
+void countQuestionsByKind(const QString &connection, std::vector<TypeShare> &types)
+{
+    QSqlQuery query(data::database(connection));
+    query.setForwardOnly(true);
+    if (!query.exec(u"SELECT sortId, typeId, count(*) FROM subject GROUP BY sortId, typeId"_s))
+        throw AppError(u"表 subject："_s
+                       + data::dbMessage(u"无法读取"_s, data::databaseFile(connection), query.lastError()));
+    QHash<qint64, std::array<qint64, kKinds>> held;
+    while (query.next()) {
+        const qint64 kind = query.value(1).toLongLong();
+        if (kind >= kTrueFalse && kind <= kMultiAnswer)
+            held[query.value(0).toLongLong()][static_cast<size_t>(kind - 1)] = query.value(2).toLongLong();
+    }
+    for (TypeShare &t : types)
+        t.held = held.value(t.sortId);
+}
+
+} // namespace
 
 SeedSource counterSeed()
 {
@@ -24,11 +55,6 @@ quint32 Random::next(quint32 range)
     return static_cast<quint32>((static_cast<quint64>(m_seed) * range) >> 32);
 }
 
-int trueFalseCount(qint64 share)
-{
-    return static_cast<int>((4 * share) / 10);
-}
-
 void DrawQuestions(data::Table &subject, data::Table &note, int count, qint64 sortId, int kind,
                    const QString &sortName, const SeedSource &seeds)
 {
@@ -42,7 +68,9 @@ void DrawQuestions(data::Table &subject, data::Table &note, int count, qint64 so
     const int n = subject.recordCount();
     if (n == 0) {
         throw AppError(u"题型 %1（%2）中没有%3，无法组成试卷（需要 %4 道）"_s.arg(sortId)
-                           .arg(sortName, kind == kTrueFalse ? u"判断题"_s : u"选择题"_s)
+                           .arg(sortName, kind == kTrueFalse  ? u"判断题"_s
+                                          : kind == kOneAnswer ? u"选择题"_s
+                                                               : u"多选题"_s)
                            .arg(count));
     }
     Random random;
@@ -70,20 +98,66 @@ void assemblePaper(Tado &ado, data::Table &note, int classIndex, const SeedSourc
 {
     ado.subject.setFiltered(false);
     ado.sort.setFiltered(false);
+    const QString typesOfExam = ado.examTypes();
+    if (!typesOfExam.isEmpty()) {
+        ado.sort.setFilter(typesOfExam);
+        ado.sort.setFiltered(true);
+    }
+    const int exam = ado.exam();
     const QString share = u"scale%1"_s.arg(classIndex);
+    std::vector<TypeShare> shares;
+    QStringList names;
+    for (ado.sort.first(); !ado.sort.eof(); ado.sort.next()) {
+        const qint64 s = ado.sort.asInt(share);
+        if (s <= 0)
+            continue;
+        shares.push_back({ado.sort.asInt(u"sortId"_s), s, {}});
+        names << ado.sort.asText(u"sortname"_s);
+    }
+    ado.sort.setFiltered(false);
+    if (exam == kSubject4)
+        countQuestionsByKind(ado.subject.connectionString(), shares);
+    const PaperPlan plan = planPaper(exam, shares);
+    const int kinds = exam == kSubject4 ? kMultiAnswer : kOneAnswer;
     data::writePaper(note, [&] {
-        for (const int kind : {kTrueFalse, kMultipleChoice}) {
-            for (ado.sort.first(); !ado.sort.eof(); ado.sort.next()) {
-                const qint64 s = ado.sort.asInt(share);
-                if (s <= 0)
-                    continue;
-                const int f = trueFalseCount(s);
-                const int count = kind == kTrueFalse ? f : static_cast<int>(s) - f;
-                DrawQuestions(ado.subject, note, count, ado.sort.asInt(u"sortId"_s), kind,
-                              ado.sort.asText(u"sortname"_s), seeds);
+        for (int kind = kTrueFalse; kind <= kinds; ++kind) {
+            for (size_t t = 0; t < plan.types.size(); ++t) {
+                const qint64 count = plan.types[t].count[static_cast<size_t>(kind - 1)];
+                DrawQuestions(ado.subject, note, static_cast<int>(std::min<qint64>(count, kMaxLines)),
+                              plan.types[t].sortId, kind, names.at(static_cast<qsizetype>(t)), seeds);
             }
         }
     });
+}
+
+void assembleStudySet(Tado &ado, data::Table &note, int set)
+{
+    ado.subject.setFiltered(false);
+    ado.sort.setFiltered(false);
+    data::writePaper(note, [&] {
+        ado.subject.setFilter(data::andFilter(u"(stid=%1)"_s.arg(set), ado.examQuestions()));
+        ado.subject.setFiltered(true);
+        ado.subject.setSort(u"typeId"_s);
+        for (ado.subject.first(); !ado.subject.eof(); ado.subject.next()) {
+            const qint64 subid = ado.subject.asInt(u"subid"_s);
+            note.append();
+            note.setValue(u"subid"_s, subid);
+        }
+    });
+}
+
+PaperScore scorePaper(data::Table &note)
+{
+    note.setFiltered(false);
+    PaperScore result;
+    for (note.first(); !note.eof(); note.next()) {
+        ++result.questions;
+        // Right is 1; whatever else a row holds counts nothing.
+        if (note.asInt(u"isright"_s) == 1)
+            ++result.rightAnswers;
+    }
+    result.score = score(result.questions, result.rightAnswers);
+    return result;
 }
 
 } // namespace exam

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "examrules.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -30,14 +32,6 @@ private:
     quint32 m_seed;
 };
 
-// Kinds of question.
-constexpr int kTrueFalse = 1;
-constexpr int kMultipleChoice = 2;
-
-// How many true/false questions a share of s gives: (4 * s) div 10; the rest
-// of the share is multiple choice.
-int trueFalseCount(qint64 share);
-
 // Puts `count` random questions of one type and kind on the paper, appending
 // them to note. The shared subject table is left filtered on that type and
 // kind. A question already on the paper is drawn again up to ten more times.
@@ -46,10 +40,27 @@ void DrawQuestions(data::Table &subject, data::Table &note, int count, qint64 so
                    const QString &sortName, const SeedSource &seeds);
 
 // Replaces the paper in note (through the cursor, connection string set) with
-// a new one for a vehicle class: every type's true/false questions in
-// ascending sortId, then every type's multiple-choice questions, each type
-// giving its share of column "scale<classIndex>". One transaction: when the
-// paper cannot be completed the old one stays.
+// a new one of the chosen exam (Tado::exam()) for a vehicle class: every
+// type's true/false questions in ascending sortId, then every type's
+// one-answer questions, then (科目四) every type's multi-answer questions,
+// each type giving its share of column "scale<classIndex>" split by kind as
+// planPaper() says. One transaction: when the paper cannot be completed the
+// old one stays.
 void assemblePaper(Tado &ado, data::Table &note, int classIndex, const SeedSource &seeds);
+
+// Replaces the paper in note with study set `set` of the chosen exam: every
+// question of the set, true/false before one-answer before multi-answer,
+// each kind in the order of the question numbers. The shared subject table
+// is left filtered on the set and sorted by typeId.
+void assembleStudySet(Tado &ado, data::Table &note, int set);
+
+// The score of the paper a cursor on note holds: every row in the cursor's
+// order, filter switched off; the cursor ends past its last row.
+struct PaperScore {
+    qint64 questions = 0;
+    qint64 rightAnswers = 0;
+    qint64 score = 0; // out of 100 on a paper of 50 or 100 questions
+};
+PaperScore scorePaper(data::Table &note);
 
 } // namespace exam

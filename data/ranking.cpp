@@ -13,12 +13,17 @@ using namespace Qt::StringLiterals;
 
 namespace data {
 
-std::optional<qint64> errorTimesAtRank(const QString &connection, int rank)
+std::optional<qint64> errorTimesAtRank(const QString &connection, int rank, const std::vector<qint64> &sortIds)
 {
     QSqlQuery query(database(connection));
     query.setForwardOnly(true);
-    const auto read = [&query, &connection](const QString &sql, const QVariant &bound) -> std::optional<QVariant> {
+    QString where;
+    if (!sortIds.empty())
+        where = u" WHERE sortId IN (%1)"_s.arg(QStringList(static_cast<qsizetype>(sortIds.size()), u"?"_s).join(u','));
+    const auto read = [&](const QString &sql, const QVariant &bound) -> std::optional<QVariant> {
         query.prepare(sql);
+        for (const qint64 sortId : sortIds)
+            query.addBindValue(sortId);
         if (bound.isValid())
             query.addBindValue(bound);
         if (!query.exec())
@@ -30,11 +35,12 @@ std::optional<qint64> errorTimesAtRank(const QString &connection, int rank)
         return value;
     };
     std::optional<QVariant> value =
-        read(u"SELECT errorTimes FROM subject ORDER BY errorTimes DESC LIMIT 1 OFFSET ?"_s, std::max(rank, 1) - 1);
+        read(u"SELECT errorTimes FROM subject%1 ORDER BY errorTimes DESC LIMIT 1 OFFSET ?"_s.arg(where),
+             std::max(rank, 1) - 1);
     // Fewer questions than the rank: the last one, the lowest count (a null
     // one, when there is one, comes last too).
     if (!value)
-        value = read(u"SELECT errorTimes FROM subject ORDER BY errorTimes ASC LIMIT 1"_s, QVariant());
+        value = read(u"SELECT errorTimes FROM subject%1 ORDER BY errorTimes ASC LIMIT 1"_s.arg(where), QVariant());
     if (!value)
         return std::nullopt;
     bool ok = false;

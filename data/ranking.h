@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace data {
 
@@ -10,6 +11,8 @@ namespace data {
 // holds fewer; nothing when it holds none. The order among equal counts does
 // not change the value, so it is read from the errorTimes index alone: one
 // step per rank, whatever the size of the bank. A null count is an error.
-std::optional<qint64> errorTimesAtRank(const QString &connection, int rank);
+// With `sortIds` given, only the questions of those types count.
+std::optional<qint64> errorTimesAtRank(const QString &connection, int rank,
+                                       const std::vector<qint64> &sortIds = {});
 
 } // namespace data

@@ -229,8 +229,14 @@ QString Table::where() const
     if (!m_filtered || m_filter.comparisons.empty())
         return QString();
     QStringList parts;
-    for (const Comparison &c : m_filter.comparisons)
-        parts << quoted(column(c.column)) + (c.atLeast ? u" >= ?"_s : u" = ?"_s);
+    for (const Comparison &c : m_filter.comparisons) {
+        if (!c.among.empty()) {
+            QStringList marks(static_cast<qsizetype>(c.among.size()), u"?"_s);
+            parts << quoted(column(c.column)) + u" IN ("_s + marks.join(u", "_s) + u')';
+        } else {
+            parts << quoted(column(c.column)) + (c.atLeast ? u" >= ?"_s : u" = ?"_s);
+        }
+    }
     return parts.join(u" AND "_s);
 }
 
@@ -239,8 +245,12 @@ int Table::bindFilter(QSqlQuery &query) const
     int position = 0;
     if (!m_filtered)
         return position;
-    for (const Comparison &c : m_filter.comparisons)
-        query.bindValue(position++, c.value);
+    for (const Comparison &c : m_filter.comparisons) {
+        if (c.among.empty())
+            query.bindValue(position++, c.value);
+        for (const qint64 value : c.among)
+            query.bindValue(position++, value);
+    }
     return position;
 }
 
@@ -298,7 +308,8 @@ Table::Shaped &Table::shapedStatements() const
     ShapeKey key;
     if (m_filtered) {
         for (size_t i = 0; i < m_filter.comparisons.size(); ++i)
-            key.compared.emplace_back(m_filterColumns.at(i), m_filter.comparisons[i].atLeast);
+            key.compared.emplace_back(m_filterColumns.at(i), m_filter.comparisons[i].atLeast,
+                                      m_filter.comparisons[i].among.size());
     }
     if (!m_sort.column.isEmpty()) {
         key.sort = m_orderColumns.empty() ? -1 : m_orderColumns.front();

@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 class QSqlError;
@@ -104,7 +105,8 @@ private:
     // Statements of one filter shape and sort order, pointing into
     // m_statements.
     struct ShapeKey {
-        std::vector<std::pair<int, bool>> compared; // column, ">=" (when filtered)
+        // column, ">=", length of an "in" list (when filtered)
+        std::vector<std::tuple<int, bool, size_t>> compared;
         int sort = -1;
         bool descending = false;
         bool operator==(const ShapeKey &other) const

@@ -3,9 +3,12 @@
 #include "table.h"
 
 #include <QObject>
+#include <vector>
 
 // The data module: the three tables every window shares. A filter, sort
 // order or current row that one window sets stays until another changes it.
+// It also keeps the exam the pupil works on (科目一 or 科目四), which every
+// window that reads questions or types follows.
 class Tado : public QObject {
     Q_OBJECT
 public:
@@ -20,4 +23,34 @@ public:
     data::Table subject{QStringLiteral("subject")};
     data::Table sort{QStringLiteral("sort")};
     data::Table options{QStringLiteral("options")};
+
+    // The exams the bank holds questions for, ascending (科目一 alone for a
+    // bank made before the exams were told apart).
+    const std::vector<int> &exams() const { return m_exams; }
+    bool holds(int exam) const;
+    bool severalExams() const { return m_exams.size() > 1; }
+
+    // The exam the pupil works on: 科目一, or 科目四 on a bank that holds only
+    // 科目四. Setting an exam the bank does not hold is an error.
+    int exam() const { return m_exam; }
+    void setExam(int exam);
+    // The chosen exam's question types, ascending.
+    const std::vector<qint64> &examSortIds() const;
+
+    // Filter conditions that keep the chosen exam's rows, for a window to
+    // join with "and" to its own (see andFilter()); empty when the bank holds
+    // one exam, so that every row is the chosen exam's.
+    QString examTypes() const;     // on sort
+    QString examQuestions() const; // on subject
+
+private:
+    std::vector<int> m_exams{1};
+    int m_exam = 1;
+    std::vector<std::pair<int, qint64>> m_types; // exam, sortId: every type, ascending sortId
+    mutable std::vector<qint64> m_examSortIds;
 };
+
+namespace data {
+// Two filter expressions joined by "and"; either may be empty.
+QString andFilter(const QString &first, const QString &second);
+} // namespace data

@@ -24,8 +24,14 @@ using Comparisons = QList<QString>; // "column op value"
 static QString describe(const data::Filter &filter)
 {
     QStringList parts;
-    for (const auto &c : filter.comparisons)
-        parts << c.column + (c.atLeast ? u">="_s : u"="_s) + QString::number(c.value);
+    for (const auto &c : filter.comparisons) {
+        QStringList among;
+        for (const qint64 v : c.among)
+            among << QString::number(v);
+        parts << c.column
+                     + (c.among.empty() ? (c.atLeast ? u">="_s : u"="_s) + QString::number(c.value)
+                                        : u" in "_s + among.join(u','));
+    }
     return parts.join(u" & "_s);
 }
 
@@ -41,6 +47,7 @@ void FilterTest::acceptsTheExpressionsTheWindowsUse_data()
     QTest::newRow("blanks and case") << u"  SORTID = 7  AND (TypeId=2) "_s << u"SORTID=7 & TypeId=2"_s;
     QTest::newRow("three joined") << u"a=1 and b>=2 and (c=3)"_s << u"a=1 & b>=2 & c=3"_s;
     QTest::newRow("negative") << u"x>=-4"_s << u"x>=-4"_s;
+    QTest::newRow("an exam's types") << u"(stid=3) and (sortId IN (9, 10,11))"_s << u"stid=3 & sortId in 9,10,11"_s;
     QTest::newRow("empty means every row") << u"   "_s << QString();
 }
 
@@ -66,6 +73,9 @@ void FilterTest::rejectsEverythingElse_data()
     QTest::newRow("trailing and") << u"subid=5 and"_s << u"列名"_s;
     QTest::newRow("sql pasted") << u"subid=5; DROP TABLE note"_s << u"“and”"_s;
     QTest::newRow("keyword as column") << u"and=1"_s << u"列名"_s;
+    QTest::newRow("in without list") << u"sortId in 9"_s << u"“(”"_s;
+    QTest::newRow("empty list") << u"sortId in ()"_s << u"应为整数"_s;
+    QTest::newRow("unclosed list") << u"sortId in (9 10)"_s << u"“,”或“)”"_s;
     QTest::newRow("overflow") << u"subid=99999999999999999999"_s << u"超出范围"_s;
 }
 

@@ -3,6 +3,7 @@
 #include "examfixture.h"
 #include "paper.h"
 #include "paperdraw.h"
+#include "questionoptions.h"
 #include "tado.h"
 
 #include <QFile>
@@ -22,8 +23,12 @@ private slots:
     void cleanup();
 
     void generatorSequence();
-    void shareSplit_data();
-    void shareSplit();
+    void plans_data();
+    void plans();
+    void rightAnswers_data();
+    void rightAnswers();
+    void scores_data();
+    void scores();
     void tenFiveZeroGivesFifteenLinesInOrder();
     void smallSharesGiveMultipleChoiceOnly();
     void classIndexPicksItsColumn();
@@ -115,19 +120,106 @@ void PaperTest::generatorSequence()
     QCOMPARE(values, (QList<quint32>{6, 1, 3, 0, 6, 0}));
 }
 
-void PaperTest::shareSplit_data()
+void PaperTest::plans_data()
 {
-    QTest::addColumn<int>("share");
-    QTest::addColumn<int>("trueFalse");
+    QTest::addColumn<int>("exam");
+    QTest::addColumn<QString>("types");    // share:true-false/one-answer/multi-answer held, ...
+    QTest::addColumn<QString>("expected"); // per type true-false/one-answer/multi-answer; "!" not complete
+    // 科目一: (4 * share) div 10 true/false, the rest one-answer.
     const int table[][2] = {{1, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 2}, {7, 2}, {10, 4}, {25, 10}};
-    for (const auto &row : table)
-        QTest::addRow("%d", row[0]) << row[0] << row[1];
+    for (const auto &row : table) {
+        QTest::addRow("科目一, share %d", row[0])
+            << 1 << u"%1:99/99/0"_s.arg(row[0]) << u"%1/%2/0"_s.arg(row[1]).arg(row[0] - row[1]);
+    }
+    QTest::newRow("科目一, share 0 takes no part") << 1 << u"0:9/9/0, 3:9/9/0"_s << u"1/2/0"_s;
+    // 科目四: 20 true/false, 20 one-answer, 10 multi-answer by the shares.
+    QTest::newRow("科目四, national shares")
+        << 4 << u"12:50/50/50, 5:50/50/50, 9:50/50/50, 16:50/50/50, 5:50/50/50, 2:50/50/50, 1:50/50/50"_s
+        << u"5/4/3 2/2/1 4/3/2 6/7/3 2/2/1 1/1/0 0/1/0"_s;
+    QTest::newRow("科目四, a type without multi-answer questions")
+        << 4 << u"30:100/100/0, 20:100/100/100"_s << u"17/13/0 3/7/10"_s;
+    QTest::newRow("科目四, a type without one-answer questions")
+        << 4 << u"6:138/0/195, 44:300/300/300"_s << u"2/0/4 18/20/6"_s;
+    QTest::newRow("科目四, kinds the bank cannot give: a full paper of other kinds")
+        << 4 << u"10:10/0/0, 40:0/40/40"_s << u"10/0/0 0/30/10 !"_s;
+    QTest::newRow("科目四, too few questions: repeats") << 4 << u"50:10/10/5"_s << u"35/10/5 !"_s;
 }
 
-void PaperTest::shareSplit()
+void PaperTest::plans()
 {
-    QFETCH(int, share);
-    QTEST(exam::trueFalseCount(share), "trueFalse");
+    QFETCH(int, exam);
+    QFETCH(QString, types);
+    std::vector<exam::TypeShare> shares;
+    qint64 sortId = 0;
+    for (const QString &type : types.split(u", "_s)) {
+        const QStringList parts = type.split(u':');
+        const QStringList held = parts[1].split(u'/');
+        shares.push_back({++sortId, parts[0].toLongLong(),
+                          {held[0].toLongLong(), held[1].toLongLong(), held[2].toLongLong()}});
+    }
+    const exam::PaperPlan plan = exam::planPaper(exam, shares);
+    QStringList counts;
+    for (const exam::TypeLines &t : plan.types)
+        counts << u"%1/%2/%3"_s.arg(t.count[0]).arg(t.count[1]).arg(t.count[2]);
+    if (!plan.complete())
+        counts << u"!"_s;
+    QTEST(counts.join(u' '), "expected");
+}
+
+void PaperTest::rightAnswers_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("options"); // optids, "*" marks a correct one
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("right");
+    QTest::newRow("true/false, right") << 1 << u"1* 2"_s << u"1"_s << true;
+    QTest::newRow("true/false, wrong") << 1 << u"1* 2"_s << u"2"_s << false;
+    QTest::newRow("one answer, right") << 2 << u"5 6 7* 8"_s << u"7"_s << true;
+    QTest::newRow("one answer, nothing") << 2 << u"5 6 7* 8"_s << QString() << false;
+    QTest::newRow("multi, the exact set") << 3 << u"1* 2 3* 4*"_s << u"4,1,3"_s << true;
+    QTest::newRow("multi, a subset") << 3 << u"1* 2 3* 4*"_s << u"1,3"_s << false;
+    QTest::newRow("multi, a superset") << 3 << u"1* 2 3* 4*"_s << u"1,2,3,4"_s << false;
+    QTest::newRow("multi, nothing") << 3 << u"1* 2 3* 4*"_s << QString() << false;
+}
+
+void PaperTest::rightAnswers()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, options);
+    QFETCH(QString, chosen);
+    std::vector<data::QuestionOption> shown;
+    for (QString option : options.split(u' ')) {
+        const bool correct = option.endsWith(u'*');
+        option.remove(u'*');
+        shown.push_back({QString(), option.toLongLong(), correct ? 1 : 0});
+    }
+    std::vector<qint64> picked;
+    for (const QString &id : chosen.split(u',', Qt::SkipEmptyParts))
+        picked.push_back(id.toLongLong());
+    QTEST(exam::isRight(kind, shown, picked), "right");
+}
+
+void PaperTest::scores_data()
+{
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<int>("rightAnswers");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<bool>("passes"); // at the pass mark 90
+    QTest::newRow("100, 90 right") << 100 << 90 << 90 << true;
+    QTest::newRow("100, 89 right") << 100 << 89 << 89 << false;
+    QTest::newRow("50, all right") << 50 << 50 << 100 << true;
+    QTest::newRow("50, 45 right") << 50 << 45 << 90 << true;
+    QTest::newRow("50, 44 right") << 50 << 44 << 88 << false;
+    QTest::newRow("15, all right: a point each") << 15 << 15 << 15 << false;
+}
+
+void PaperTest::scores()
+{
+    QFETCH(int, questions);
+    QFETCH(int, rightAnswers);
+    const qint64 score = exam::score(questions, rightAnswers);
+    QTEST(static_cast<int>(score), "score");
+    QTEST(exam::passes(score, 90), "passes");
 }
 
 void PaperTest::tenFiveZeroGivesFifteenLinesInOrder()

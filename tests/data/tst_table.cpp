@@ -113,6 +113,8 @@ void TableTest::filterSelectsAndSwitchesOff()
     QCOMPARE(column(*subject, u"subid"_s), (QList<qint64>{30, 50}));
     subject->setFilter(u"errorTimes>=7"_s); // a new expression applies at once
     QCOMPARE(column(*subject, u"subid"_s), (QList<qint64>{10, 20, 30, 50}));
+    subject->setFilter(u"(errorTimes>=7) and (sortId in (1, 9))"_s); // an exam's types
+    QCOMPARE(column(*subject, u"subid"_s), (QList<qint64>{10, 30, 50}));
     subject->setFiltered(false);
     QCOMPARE(subject->recordCount(), 5);
 }
@@ -471,16 +473,20 @@ void TableTest::systemIni_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("duration");
     QTest::addColumn<int>("passMark");
-    QTest::newRow("official") << QByteArray("alltime=2700\nmark=90\n") << 2700 << 90;
-    QTest::newRow("windows lines") << QByteArray("alltime=3600\r\nmark=85\r\n") << 3600 << 85;
-    QTest::newRow("mark last line, no newline") << QByteArray("alltime=5400\nmark=80") << 5400 << 80;
-    QTest::newRow("no mark line") << QByteArray("alltime=2700\n") << 5400 << 90;
-    QTest::newRow("no duration line") << QByteArray("mark=60\n") << 5400 << 90;
-    QTest::newRow("not a number") << QByteArray("alltime=abc\nmark=80\n") << 5400 << 90;
-    QTest::newRow("later line wins") << QByteArray("alltime=10\nmark=1\nalltime=20\n") << 20 << 1;
-    QTest::newRow("anywhere in the line") << QByteArray("[exam]\nxmark=77\nalltime=600\n") << 5400 << 90;
-    QTest::newRow("key inside a line") << QByteArray("alltime=600\nmark=77 ;comment\n") << 5400 << 90;
-    QTest::newRow("zero") << QByteArray("alltime=0\nmark=0\n") << 0 << 0;
+    QTest::addColumn<int>("subject4"); // km4time
+    QTest::newRow("official") << QByteArray("alltime=2700\nmark=90\n") << 2700 << 90 << 1800;
+    QTest::newRow("windows lines") << QByteArray("alltime=3600\r\nmark=85\r\n") << 3600 << 85 << 1800;
+    QTest::newRow("mark last line, no newline") << QByteArray("alltime=5400\nmark=80") << 5400 << 80 << 1800;
+    QTest::newRow("no mark line") << QByteArray("alltime=2700\n") << 5400 << 90 << 1800;
+    QTest::newRow("no duration line") << QByteArray("mark=60\n") << 5400 << 90 << 1800;
+    QTest::newRow("not a number") << QByteArray("alltime=abc\nmark=80\n") << 5400 << 90 << 1800;
+    QTest::newRow("later line wins") << QByteArray("alltime=10\nmark=1\nalltime=20\n") << 20 << 1 << 1800;
+    QTest::newRow("anywhere in the line") << QByteArray("[exam]\nxmark=77\nalltime=600\n") << 5400 << 90 << 1800;
+    QTest::newRow("key inside a line") << QByteArray("alltime=600\nmark=77 ;comment\n") << 5400 << 90 << 1800;
+    QTest::newRow("科目四") << QByteArray("alltime=2700\nmark=90\nkm4time=1200\n") << 2700 << 90 << 1200;
+    QTest::newRow("科目四 alone") << QByteArray("km4time=600\n") << 5400 << 90 << 600;
+    QTest::newRow("科目四 not a number") << QByteArray("alltime=2700\nmark=90\nkm4time=30m\n") << 2700 << 90 << 1800;
+    QTest::newRow("zero") << QByteArray("alltime=0\nmark=0\n") << 0 << 0 << 1800;
 }
 
 void TableTest::systemIni()
@@ -490,6 +496,7 @@ void TableTest::systemIni()
     const data::ExamSettings settings = data::readSystemIni(m_folder->file(u"system.ini"_s));
     QTEST(settings.duration, "duration");
     QTEST(settings.passMark, "passMark");
+    QTEST(settings.subject4Duration, "subject4");
     const data::ExamSettings none = data::readSystemIni(m_folder->file(u"nothing.ini"_s));
     QCOMPARE(none.duration, 5400);
     QCOMPARE(none.passMark, 90);

@@ -47,6 +47,3 @@ private:
     void BitBtn1Click();
 };
 
-// The examination rules of the notice, shown by the study-set window too:
-// Label1 to Label9 at their places on the lavender panel.
-void addExamRules(QWidget *window, QLabel *labels[9]);

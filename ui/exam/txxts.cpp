@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "dialogcolours.h"
 #include "fonts.h"
+#include "paperdraw.h"
 #include "tckct.h"
 #include "tmnks.h"
 #include "widgets.h"
@@ -49,13 +50,8 @@ void Txxts::FormCreate()
     exam->finish();
     exam->hide();
 
-    data::Table &note = exam->ADO_Note;
-    note.setFiltered(false);
-    qint64 score = 0;
-    for (note.first(); !note.eof(); note.next())
-        score += note.asInt(u"isright"_s);
-
-    lb_ksjg->setText(score >= exam->passMark() ? u"恭喜您，考试合格！！"_s : u"考试不合格，还需要努力！！"_s);
+    const qint64 score = exam::scorePaper(exam->ADO_Note).score;
+    lb_ksjg->setText(exam::passes(score, exam->passMark()) ? u"恭喜您，考试合格！！"_s : u"考试不合格，还需要努力！！"_s);
     lb_tsxx->setText(exam->tag() == 2 ? u"您的本次模拟考试成绩为："_s : u"您的本次学习成绩为："_s);
     lbksfs->setText(QString::number(score));
     for (QLabel *label : {lb_ksjg, lb_tsxx, lbksfs})

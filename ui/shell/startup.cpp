@@ -1,15 +1,18 @@
 #include "startup.h"
 
 #include "bankplace.h"
+#include "examopener.h"
 #include "roster.h"
 #include "tado.h"
 #include "tdtjq.h"
 #include "tjtbz.h"
 #include "tjxjs.h"
 #include "tmain.h"
+#include "tmnks.h"
 #include "txccx.h"
 #include "txtxx.h"
 
+#include <QLabel>
 #include <QPixmapCache>
 
 void startUp()
@@ -20,6 +23,12 @@ void startUp()
     // pictures are shared apart (sharedPicture()); the cache keeps a few
     // recent question pictures and the style's small pixmaps.
     QPixmapCache::setCacheLimit(1024);
+    setExamOpener([](const QString &paperLabel, int modeFlag) {
+        auto *exam = app::build<Tmnks>();
+        exam->lb_kscx->setText(paperLabel);
+        exam->setTag(modeFlag);
+        app::showWindow(exam);
+    });
     app::build<Tmain>();
     app::build<Tjtbz>();
     app::build<Tjxjs>();

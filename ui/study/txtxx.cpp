@@ -1,11 +1,11 @@
 #include "txtxx.h"
 
 #include "connection.h"
+#include "examopener.h"
 #include "fonts.h"
-#include "paper.h"
+#include "noticerules.h"
+#include "paperdraw.h"
 #include "tado.h"
-#include "tksxz.h"
-#include "tmnks.h"
 #include "widgets.h"
 
 #include <QButtonGroup>
@@ -112,26 +112,9 @@ void Txtxx::FormKeyDown(int key)
 void Txtxx::BitBtn1Click()
 {
     const int set = chosenSet();
-    Tado &ado = app::ado();
-    ado.subject.setFiltered(false);
-    ado.sort.setFiltered(false);
-    // The set's questions: true/false before multiple choice, each kind in
-    // the order of the question numbers (the index that breaks the tie).
-    data::writePaper(ADO_note, [&] {
-        ado.subject.setFilter(u"(stid=%1)"_s.arg(set));
-        ado.subject.setFiltered(true);
-        ado.subject.setSort(u"typeId"_s);
-        for (ado.subject.first(); !ado.subject.eof(); ado.subject.next()) {
-            const qint64 subid = ado.subject.asInt(u"subid"_s);
-            ADO_note.append();
-            ADO_note.setValue(u"subid"_s, subid);
-        }
-    });
+    exam::assembleStudySet(app::ado(), ADO_note, set);
     hide();
-    auto *exam = app::build<Tmnks>();
-    exam->lb_kscx->setText(u"试卷编号：第%1套"_s.arg(set));
-    exam->setTag(1);
-    app::showWindow(exam);
+    openExamWindow(u"试卷编号：第%1套"_s.arg(set), 1);
 }
 
 void Txtxx::Button1Click()
