@@ -2,6 +2,8 @@
 
 #include "questionoptions.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <limits>
 #include <numeric>
@@ -179,6 +181,22 @@ bool isRight(int kind, const std::vector<data::QuestionOption> &options, const s
     std::sort(picked.begin(), picked.end());
     picked.erase(std::unique(picked.begin(), picked.end()), picked.end());
     return !correct.empty() && picked == correct;
+}
+
+std::vector<qint64> chosenOptions(const QString &stored)
+{
+    std::vector<qint64> chosen;
+    for (const QString &id : stored.split(u',', Qt::SkipEmptyParts))
+        chosen.push_back(id.trimmed().toLongLong());
+    return chosen;
+}
+
+QString storedOptions(const std::vector<qint64> &chosen)
+{
+    QString stored = u""_s; // empty, never null: the column holds no null
+    for (const qint64 id : chosen)
+        stored += (stored.isEmpty() ? QString() : u","_s) + QString::number(id);
+    return stored;
 }
 
 int pointsPerQuestion(qint64 questions)

@@ -33,6 +33,11 @@ QString examName(int exam);
 // with iskey 1 (a subset or a superset is wrong, and so is nothing).
 bool isRight(int kind, const std::vector<data::QuestionOption> &options, const std::vector<qint64> &chosen);
 
+// A multi-answer answer as a paper row stores it in note.optionids: the
+// chosen optids, comma-separated, in the order the options are shown.
+std::vector<qint64> chosenOptions(const QString &stored);
+QString storedOptions(const std::vector<qint64> &chosen);
+
 // Every theory paper is marked out of 100: a paper of 50 questions counts 2
 // points a question, one of 100 questions 1 point. A paper of any other size
 // counts 1 point a question.

@@ -4,6 +4,7 @@
 #include "paper.h"
 #include "paperdraw.h"
 #include "questionoptions.h"
+#include "schema.h"
 #include "tado.h"
 
 #include <QFile>
@@ -402,9 +403,19 @@ void PaperTest::goldenPapers()
         QSqlQuery q(data::database(connection));
         QVERIFY(q.exec(u"DROP INDEX subject_sortId_typeId_subid"_s));
         QVERIFY(q.exec(u"CREATE INDEX subject_sortId_typeId ON subject (sortId, typeId)"_s));
+        // ... and before the exams were told apart and several answers kept.
+        QVERIFY(q.exec(u"ALTER TABLE sort DROP COLUMN subject"_s));
+        QVERIFY(q.exec(u"ALTER TABLE note DROP COLUMN optionids"_s));
+        q = QSqlQuery();
+        data::closeAllConnections();
     }
     m_ado = std::make_unique<Tado>();
     m_ado->FormCreate(m_folder->path());
+    {
+        // Opened, an older bank has the newer columns.
+        QSqlDatabase db = data::database(data::connectionString());
+        QVERIFY(data::hasColumn(db, u"sort"_s, u"subject"_s) && data::hasColumn(db, u"note"_s, u"optionids"_s));
+    }
     if (!subjectSort.isEmpty())
         m_ado->subject.setSort(subjectSort);
     m_note = std::make_unique<data::Table>(u"note"_s);

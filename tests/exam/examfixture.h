@@ -16,6 +16,8 @@ struct TypeSpec {
     std::array<qint64, 5> scale;
     int trueFalse;
     int choice;
+    int multi = 0;   // multi-answer questions, correct A and C (then A, B and D alternately)
+    int subject = 1; // 科目一 or 科目四
 };
 
 qbank::Bank bankOf(const std::vector<TypeSpec> &types);

@@ -16,19 +16,35 @@ using namespace Qt::StringLiterals;
 class DurabilityTest : public QObject {
     Q_OBJECT
 private slots:
+    void answerSurvivesKill_data();
     void answerSurvivesKill();
 };
 
+void DurabilityTest::answerSurvivesKill_data()
+{
+    QTest::addColumn<qint64>("first");       // the question answered
+    QTest::addColumn<QStringList>("keys");   // virtual-key codes
+    QTest::addColumn<qint64>("optionid");
+    QTest::addColumn<qint64>("isright");
+    QTest::addColumn<QString>("optionids");
+    QTest::newRow("true/false") << qint64(1000) << QStringList() << qint64(1) << qint64(1) << QString();
+    // Keypad 1, 3 and 2: A, C and B chosen, then B given up again.
+    QTest::newRow("multi-answer") << qint64(1800) << QStringList{u"97"_s, u"99"_s, u"98"_s, u"98"_s}
+                                  << qint64(1) << qint64(1) << u"1,3"_s;
+}
+
 void DurabilityTest::answerSurvivesKill()
 {
+    QFETCH(qint64, first);
+    QFETCH(QStringList, keys);
     testing::ProgramFolder folder;
-    folder.writeBank(testing::bankOf({{1, {3, 0, 0, 0, 0}, 4, 4}}));
+    folder.writeBank(testing::bankOf({{1, {3, 0, 0, 0, 0}, 4, 4, 2, 4}}));
     const QString connection = data::buildConnectionString(folder.path());
     {
         data::Table note(u"note"_s);
         note.setConnectionString(connection);
         data::writePaper(note, [&] {
-            for (const qint64 subid : {1000, 1001, 1500}) {
+            for (const qint64 subid : {first, qint64(1001), qint64(1500)}) {
                 note.append();
                 note.setValue(u"subid"_s, subid);
             }
@@ -37,18 +53,19 @@ void DurabilityTest::answerSurvivesKill()
     data::closeAllConnections();
 
     QProcess exam;
-    exam.start(QStringLiteral(ANSWER_THEN_DIE_EXE), {folder.path()});
+    exam.start(QStringLiteral(ANSWER_THEN_DIE_EXE), QStringList{folder.path()} + keys);
     QVERIFY(exam.waitForFinished(60000));
     QCOMPARE(exam.exitStatus(), QProcess::CrashExit); // killed, as intended
     // The answer went through the write-ahead journal (one sync per answer).
     QVERIFY(QFile::exists(folder.file(u"data.db-wal"_s)));
 
     QSqlQuery q(data::database(connection));
-    QVERIFY(q.exec(u"SELECT subid, optionid, isright FROM note ORDER BY noteId"_s));
+    QVERIFY(q.exec(u"SELECT subid, optionid, isright, optionids FROM note ORDER BY noteId"_s));
     QVERIFY(q.next());
-    QCOMPARE(q.value(0).toLongLong(), 1000);
-    QCOMPARE(q.value(1).toLongLong(), 1); // "√": the first option
-    QCOMPARE(q.value(2).toLongLong(), 1); // question 1000 is true
+    QCOMPARE(q.value(0).toLongLong(), first);
+    QTEST(q.value(1).toLongLong(), "optionid");
+    QTEST(q.value(2).toLongLong(), "isright");
+    QTEST(q.value(3).toString(), "optionids");
     QVERIFY(q.next());
     QCOMPARE(q.value(1).toLongLong(), 0); // not reached
 

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetricsF>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -102,6 +103,7 @@ private slots:
     void timeOutWithConfirmationOpen();
     void resultKeysEndTheExam();
     void keypadOnlyFromMenuToResult();
+    void subject4ByKeypad();
 
     // Real banks
     void longOptionsTakeTheirRoom();
@@ -754,6 +756,64 @@ void ExamWindowTest::keypadOnlyFromMenuToResult()
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY2(w == menu || !w->isVisible(), qPrintable(w->objectName()));
     QCOMPARE(menu->tag(), 2);
+    QVERIFY(m_messages->errors.isEmpty());
+}
+
+void ExamWindowTest::subject4ByKeypad()
+{
+    // A 科目一 type beside two 科目四 types whose shares make 50 for class 0.
+    start({{1, {2, 2, 2, 0, 0}, 2, 2}, {2, {30, 0, 0, 0, 0}, 15, 15, 8, 4}, {3, {20, 0, 0, 0, 0}, 10, 10, 6, 4}},
+          "alltime=2700\nmark=90\nkm4time=1200\n");
+    auto *menu = app::roster().get<Tmain>();
+    QVERIFY(menu->pn_km->isVisible());
+    QVERIFY(menu->bt_km1->isChecked());
+    key(menu, Qt::Key_Plus);
+    QVERIFY(menu->bt_km4->isChecked());
+    Tmnks *exam = startMockExam();
+    QCOMPARE(exam->GroupBox4->title(), u"科目四考试题目："_s);
+    QCOMPARE(exam->atime->text(), u"20:00"_s);
+
+    // 20 true/false, 20 one-answer, 10 multi-answer, in that order.
+    const auto kindOf = [](qint64 subid) { return subid % 1000 < 500 ? u'1' : subid % 1000 < 800 ? u'2' : u'3'; };
+    QString kinds;
+    data::Table note(u"note"_s);
+    note.setConnectionString(data::connectionString());
+    note.open();
+    note.setSort(u"noteId"_s);
+    for (note.first(); !note.eof(); note.next())
+        kinds += kindOf(note.asInt(u"subid"_s));
+    QCOMPARE(kinds, QString(20, u'1') + QString(20, u'2') + QString(10, u'3'));
+
+    // Question 41 is multi-answer: the keypad toggles its options, each
+    // change is stored, and the question stays.
+    key(exam, Qt::Key_8);
+    QCOMPARE(exam->info->text(), u"多选题，请选择所有正确答案"_s);
+    note.setRecNo(41);
+    const QString correct = (note.asInt(u"subid"_s) % 1000 - 800) % 2 ? u"ABD"_s : u"AC"_s;
+    const QMap<QChar, Qt::Key> keys = {{u'A', Qt::Key_1}, {u'B', Qt::Key_2}, {u'C', Qt::Key_3}, {u'D', Qt::Key_5}};
+    key(exam, Qt::Key_3); // C, then the correct letters, then C again
+    for (const QChar letter : correct)
+        key(exam, keys.value(letter));
+    key(exam, Qt::Key_3);
+    QCOMPARE(exam->currentQuestion(), 41);
+    QCOMPARE(exam->StringGrid1->cellText(41), u"41"_s + correct);
+    QCOMPARE(exam->da->text(), correct);
+    QCOMPARE(noteRows().at(40).second, 1);
+    key(exam, correct.contains(u'B') ? Qt::Key_3 : Qt::Key_2); // one more: a superset is wrong
+    QCOMPARE(noteRows().at(40).second, 0);
+    key(exam, correct.contains(u'B') ? Qt::Key_3 : Qt::Key_2);
+    // Every option given up: unanswered again, and still stored.
+    for (const QChar letter : correct)
+        key(exam, keys.value(letter));
+    QCOMPARE(noteRows().at(40), (QPair<qint64, qint64>(0, 0)));
+    QCOMPARE(exam->StringGrid1->cellText(41), u"41"_s);
+    for (const QChar letter : correct)
+        key(exam, keys.value(letter));
+
+    // Handed in: one right answer of 50 is 2 points out of 100.
+    key(exam, Qt::Key_Slash);
+    key(app::roster().get<Tksqr>(), Qt::Key_0);
+    QCOMPARE(app::roster().get<Txxts>()->lbksfs->text(), u"2"_s);
     QVERIFY(m_messages->errors.isEmpty());
 }
 

@@ -37,6 +37,7 @@ struct Row {
     qint64 subid;
     qint64 optionid = 0;
     qint64 isright = 0;
+    QString optionids = {}; // a multi-answer answer
 };
 
 } // namespace
@@ -91,6 +92,7 @@ void ReviewTest::start()
     qbank::Question threeRowsTrueFalse = choice(24, 1, 2, 0, 3);
     threeRowsTrueFalse.typeId = 1; // the kind does not decide the lines
     bank.questions.push_back(threeRowsTrueFalse);
+    bank.questions.push_back(testing::multiAnswer(40, 1, 2, u"AC"_s));
     qbank::Question noInfo = choice(30, 1, 3, 0);
     noInfo.info = u"NULL"_s;
     noInfo.subpic = u"   "_s;
@@ -118,6 +120,8 @@ Tckct *ReviewTest::review(const QList<Row> &rows)
             note.setValue(u"subid"_s, row.subid);
             note.setValue(u"optionid"_s, row.optionid);
             note.setValue(u"isright"_s, row.isright);
+            if (!row.optionids.isEmpty())
+                note.setValue(u"optionids"_s, row.optionids);
         }
     });
     auto *window = app::build<Tckct>();
@@ -184,7 +188,7 @@ void ReviewTest::chosenAndCorrectMarks()
     start();
     // B chosen on a question whose answer is C; then the same question left
     // unanswered; then a true/false question answered wrongly.
-    Tckct *w = review({{20, 2, 0}, {20, 0, 0}, {2, 1, 0}, {1, 1, 0}});
+    Tckct *w = review({{20, 2, 0}, {20, 0, 0}, {2, 1, 0}, {1, 1, 0}, {40, 1, 0, u"1,2"_s}});
     QCOMPARE(w->lb1->text(), u"选项20-1"_s);
     QCOMPARE(w->lb2->text(), u"选项20-2×"_s);
     QCOMPARE(w->lb3->text(), u"选项20-3√"_s);
@@ -208,6 +212,13 @@ void ReviewTest::chosenAndCorrectMarks()
     click(w->Button3); // the chosen option is the correct one: cross, then tick
     QCOMPARE(w->lb1->text(), u"正确×√"_s);
     QCOMPARE(w->lb2->text(), u"错误"_s);
+
+    click(w->Button3); // multi-answer A and C: A and the wrong B chosen
+    QCOMPARE(w->lb1->text(), u"选项40-1√"_s);
+    QCOMPARE(w->lb2->text(), u"选项40-2×"_s);
+    QCOMPARE(w->lb3->text(), u"选项40-3√"_s);
+    QCOMPARE(w->lb4->text(), u"选项40-4"_s);
+    QCOMPARE(textColour(w->lb3), kRed);
 }
 
 void ReviewTest::linesFollowTheOptionRows()

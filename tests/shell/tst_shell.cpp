@@ -216,6 +216,9 @@ void ShellTest::otherKeysDoNothing()
     for (const auto &[key, modifiers] : keys)
         QTest::keyClick(mainWindow(), key, modifiers);
     QCOMPARE(mainWindow()->tag(), 0);
+    // Keypad + would switch to 科目四: this bank has none, and says so.
+    QVERIFY(!mainWindow()->pn_km->isVisible());
+    QCOMPARE(m_messages->notices, QStringList{u"题库中没有科目四的试题，只能练习科目一。"_s});
     for (const Slot s : {Slot::xccx, Slot::xtxx, Slot::jtbz, Slot::jxjs, Slot::dtjq})
         QVERIFY(!qobject_cast<QWidget *>(app::roster().object(s))->isVisible());
     QVERIFY(m_messages->confirmations.isEmpty());

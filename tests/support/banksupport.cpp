@@ -117,6 +117,15 @@ qbank::Question choice(qint64 subid, qint64 sortId, qint64 stid, int correct, in
     return q;
 }
 
+qbank::Question multiAnswer(qint64 subid, qint64 sortId, qint64 stid, const QString &correct)
+{
+    qbank::Question q = choice(subid, sortId, stid, -1, 4, u"多选题 %1"_s.arg(subid));
+    q.typeId = 3;
+    for (size_t i = 0; i < q.options.size(); ++i)
+        q.options[i].iskey = correct.contains(QChar(u'A' + static_cast<int>(i))) ? 1 : 0;
+    return q;
+}
+
 qbank::Sort sortOf(qint64 sortId, std::array<qint64, 5> scale, const QString &name)
 {
     return {sortId, name.isEmpty() ? u"题型%1"_s.arg(sortId) : name, scale};

@@ -44,6 +44,8 @@ qbank::Question trueFalse(qint64 subid, qint64 sortId, qint64 stid, bool isTrue,
                           const QString &text = QString());
 qbank::Question choice(qint64 subid, qint64 sortId, qint64 stid, int correct, int optionCount = 4,
                        const QString &text = QString());
+// A multi-answer question of four options; `correct` names the right ones ("AC").
+qbank::Question multiAnswer(qint64 subid, qint64 sortId, qint64 stid, const QString &correct);
 qbank::Sort sortOf(qint64 sortId, std::array<qint64, 5> scale, const QString &name = QString());
 
 // Test programs register their test classes; main() runs them all.

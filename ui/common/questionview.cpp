@@ -7,6 +7,7 @@
 #include "widgets.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -103,7 +104,10 @@ void QuestionView::displayQuestion(int number, const data::Table &subject, data:
     const size_t count = shown.size();
     for (size_t k = 0; k < count; ++k) {
         const data::QuestionOption &option = shown[k];
-        const bool chosen = marks.chosen && option.optid == *marks.chosen;
+        const bool chosen = (marks.chosen && option.optid == *marks.chosen)
+                            || (!option.correct()
+                                && std::find(marks.chosenSeveral.begin(), marks.chosenSeveral.end(), option.optid)
+                                       != marks.chosenSeveral.end());
         Label *line = m_lines[k];
         line->setFittedText(optionLineText(option.text, chosen, option.correct()));
         setTextColour(line, option.correct() ? kCorrect : kPlain);

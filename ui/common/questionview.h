@@ -5,6 +5,7 @@
 #include <QVariant>
 #include <array>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -50,6 +51,9 @@ public:
         // The optid of the pupil's answer: its line ends in "×" (before the
         // "√" of the correct option when the answer was right).
         std::optional<qint64> chosen;
+        // The optids of a multi-answer answer: the wrong ones among them end
+        // in "×".
+        std::vector<qint64> chosenSeveral;
     };
 
     // Builds the controls on `window`, the window's client area.

@@ -57,11 +57,16 @@ int cellPixels(Metrics &metrics, const QString &text, int room)
     QString number = text;
     while (!number.isEmpty() && !number.back().isDigit())
         number.chop(1);
-    const QString marks = text.endsWith(u'√') || text.endsWith(u'×') ? u"√×"_s : u"ABCD"_s;
+    // The answers of its kind: one mark, or for a multi-answer question
+    // (several letters) every letter at once, the widest it can hold.
+    const bool several = text.size() - number.size() > 1;
+    const QStringList answers = several ? QStringList{u"ABCD"_s}
+                                : text.endsWith(u'√') || text.endsWith(u'×') ? QStringList{u"√"_s, u"×"_s}
+                                                                            : QStringList{u"A"_s, u"B"_s, u"C"_s, u"D"_s};
     for (int pixels = kCellPixels - 1; pixels > kSmallestPixels; --pixels) {
         bool fits = textWidth(metrics, text, pixels) <= room;
-        for (const QChar mark : marks)
-            fits = fits && textWidth(metrics, number + mark, pixels) <= room;
+        for (const QString &answer : answers)
+            fits = fits && textWidth(metrics, number + answer, pixels) <= room;
         if (fits)
             return pixels;
     }

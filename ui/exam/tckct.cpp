@@ -1,6 +1,7 @@
 #include "tckct.h"
 
 #include "connection.h"
+#include "examrules.h"
 #include "tado.h"
 #include "widgets.h"
 
@@ -50,6 +51,7 @@ void Tckct::showQuestionAt(int p)
     ado_note.moveBy(p - 1);
     const qint64 subid = ado_note.asInt(u"subid"_s);
     const qint64 chosen = ado_note.asInt(u"optionid"_s);
+    const std::vector<qint64> chosenSeveral = exam::chosenOptions(ado_note.asText(u"optionids"_s));
 
     data::Table &subject = app::ado().subject;
     subject.setFilter(u"subid=%1"_s.arg(subid));
@@ -62,5 +64,10 @@ void Tckct::showQuestionAt(int p)
         note->setText(questionText(p, QString()));
         return;
     }
-    displayQuestion(p, subject, app::ado().options, Marks{Lines::ByOptions, chosen});
+    // A multi-answer answer marks its wrong options; the one chosen option
+    // of the other kinds is marked whatever it was.
+    if (subject.asInt(u"typeId"_s) == exam::kMultiAnswer)
+        displayQuestion(p, subject, app::ado().options, Marks{Lines::ByOptions, std::nullopt, chosenSeveral});
+    else
+        displayQuestion(p, subject, app::ado().options, Marks{Lines::ByOptions, chosen, {}});
 }

@@ -3,6 +3,7 @@
 #include "answersheet.h"
 #include "connection.h"
 #include "fonts.h"
+#include "examrules.h"
 #include "programfolder.h"
 #include "questionoptions.h"
 #include "questionpicture.h"
@@ -28,6 +29,10 @@ const QColor kRed(255, 0, 0);
 constexpr int kLineRoomHeight = 37;
 constexpr int kLineRoomWidth = 388;
 const QString kUnanswerable = u"本题缺少选项，无法作答"_s;
+const QString kLetters = u"ABCD"_s;
+const QString kChosenStyle =
+    u"QPushButton:checked { background: #c00000; color: white; border: 2px solid #800000; border-radius: 3px; }"_s;
+
 
 QGroupBox *groupBox(QWidget *parent, const QString &name, const QString &title, const QRect &bounds)
 {
@@ -162,10 +167,16 @@ void Tmnks::FormCreate()
     ADO_Note.open();
     ADO_Note.setSort(u"noteId"_s);
     ADO_Note.first();
-    app::ado().subject.setFiltered(false);
+    Tado &ado = app::ado();
+    ado.subject.setFiltered(false);
+
+    // A bank of more than one exam says which one this paper is.
+    m_exam = ado.exam();
+    if (ado.severalExams() || m_exam != exam::kSubject1)
+        GroupBox4->setTitle(exam::examName(m_exam) + u"考试题目："_s);
 
     m_settings = data::readSystemIni(app::programFile(u"system.ini"_s));
-    m_remaining = m_settings.duration;
+    m_remaining = m_settings.durationOf(m_exam);
     atime->setText(timeText(m_remaining));
 
     m_count = ADO_Note.recordCount();
@@ -194,9 +205,9 @@ void Tmnks::showNoQuestion(const QString &text)
     for (size_t i = 0; i < 4; ++i) {
         m_lines[i]->setFittedText(QString());
         m_buttons[i]->setEnabled(false);
-        m_optionIds[i] = 0;
-        m_optionKeys[i] = 0;
     }
+    m_shown.clear();
+    m_kind = 0;
 }
 
 void Tmnks::ShowQuestion()
@@ -214,8 +225,6 @@ void Tmnks::ShowQuestion()
     const qint64 subid = ADO_Note.asInt(u"subId"_s);
     data::Table &subject = app::ado().subject;
     subject.setFiltered(false);
-    m_optionIds.fill(0);
-    m_optionKeys.fill(0);
 
     if (!subject.locate(u"subId"_s, subid)) {
         // The question is no longer in the bank: its number, nothing to answer.
@@ -228,7 +237,8 @@ void Tmnks::ShowQuestion()
         pic->setVisible(!picture.isNull());
 
         const qint64 typeId = subject.asInt(u"typeId"_s);
-        if (typeId == 1) {
+        m_kind = typeId;
+        if (typeId == exam::kTrueFalse) {
             info->setText(u"判断题，请判断对错"_s);
             opt1->setText(u"√"_s);
             opt2->setText(u"×"_s);
@@ -237,7 +247,8 @@ void Tmnks::ShowQuestion()
             for (Label *line : m_lines)
                 line->hide();
         } else {
-            info->setText(u"选择题，请选择你认为正确的答案"_s);
+            info->setText(typeId == exam::kMultiAnswer ? u"多选题，请选择所有正确答案"_s
+                                                       : u"选择题，请选择你认为正确的答案"_s);
             for (Label *line : m_lines)
                 line->show();
             opt1->setText(u"A"_s);
@@ -246,23 +257,21 @@ void Tmnks::ShowQuestion()
             opt4->show();
         }
 
-        const std::vector<data::QuestionOption> shown = data::readQuestionOptions(app::ado().options, subid);
-        const int count = static_cast<int>(shown.size());
-        for (size_t i = 0; i < shown.size(); ++i) {
-            const data::QuestionOption &option = shown[i];
-            QString text = typeId == 2 ? QString(QChar(u'A' + static_cast<int>(i))) + u' ' + option.text
-                                       : option.text;
-            m_optionIds[i] = option.optid;
-            m_optionKeys[i] = option.iskey;
+        m_shown = data::readQuestionOptions(app::ado().options, subid);
+        const int count = static_cast<int>(m_shown.size());
+        for (size_t i = 0; i < m_shown.size(); ++i) {
+            const data::QuestionOption &option = m_shown[i];
+            QString text = typeId != exam::kTrueFalse ? QString(kLetters.at(static_cast<qsizetype>(i))) + u' ' + option.text
+                                                      : option.text;
             const bool correct = option.correct();
-            if (correct && m_showAnswer && typeId == 2)
+            if (correct && m_showAnswer && typeId != exam::kTrueFalse)
                 text += u"√"_s;
             Label *line = m_lines[i];
             setTextColour(line, correct && m_showAnswer ? kRed : QColor(Qt::black));
             if (i < 2) {
                 if (correct && m_showAnswer)
                     line->show();
-                else if (typeId == 1)
+                else if (typeId == exam::kTrueFalse)
                     line->hide();
             }
             line->setFittedText(text);
@@ -279,8 +288,20 @@ void Tmnks::ShowQuestion()
         }
         // Without its options the question cannot be answered: the pupil is
         // told so, and moves on.
-        if (count == 0 || (typeId == 1 && count < 2))
+        if (count == 0 || (typeId == exam::kTrueFalse && count < 2))
             info->setText(kUnanswerable);
+    }
+    // The options chosen so far stand pressed on a multi-answer question.
+    const bool several = m_kind == exam::kMultiAnswer;
+    const std::vector<qint64> chosen =
+        several ? exam::chosenOptions(ADO_Note.asText(u"optionids"_s)) : std::vector<qint64>();
+    for (size_t i = 0; i < m_buttons.size(); ++i) {
+        QPushButton *button = m_buttons[i];
+        // A chosen option's button stands pressed in the answer's colours.
+        button->setStyleSheet(several ? kChosenStyle : QString());
+        button->setCheckable(several);
+        button->setChecked(several && i < m_shown.size()
+                           && std::find(chosen.begin(), chosen.end(), m_shown[i].optid) != chosen.end());
     }
     selectCell(n);
     bt_Prior->setEnabled(n != 1);
@@ -305,15 +326,34 @@ void Tmnks::selectCell(int question)
 
 void Tmnks::setDaFromCell(int question)
 {
+    // The cell holds the number, then the answer marks: one, or the letters
+    // chosen for a multi-answer question (47ACD).
     const QString text = StringGrid1->cellText(question);
+    const QString number = QString::number(question);
+    if (text.startsWith(number) && text.size() > number.size()) {
+        const QString marks = text.mid(number.size());
+        if (std::all_of(marks.begin(), marks.end(), [](QChar c) { return AnswerSheet::kMarks.contains(c); })) {
+            setDa(marks);
+            return;
+        }
+    }
     for (const QChar mark : AnswerSheet::kMarks) {
         if (text.contains(mark)) {
-            da->setText(mark);
+            setDa(mark);
             return;
         }
     }
     if (text == QString::number(m_current))
         da->clear();
+}
+
+void Tmnks::setDa(const QString &marks)
+{
+    QFont font = fonts::song(19, true);
+    while (font.pixelSize() > 10 && QFontMetrics(font).horizontalAdvance(marks) > da->width())
+        font.setPixelSize(font.pixelSize() - 1);
+    da->setFont(font);
+    da->setText(marks);
 }
 
 void Tmnks::StringGrid1Click()
@@ -343,19 +383,52 @@ void Tmnks::SaveAnswer(const QString &mark, int k)
     if (m_finished || m_current < 1 || m_current > m_count)
         return;
     const size_t i = static_cast<size_t>(k);
-    if (!m_buttons[i]->isEnabled())
+    if (!m_buttons[i]->isEnabled() || i >= m_shown.size())
         return;
+    if (m_kind == exam::kMultiAnswer) {
+        toggleAnswer(k);
+        return;
+    }
+    const qint64 optid = m_shown[i].optid;
     ADO_Note.setRecNo(m_current);
     ADO_Note.edit();
-    ADO_Note.setValue(u"optionid"_s, m_optionIds[i]);
-    // One point for the correct option, whatever else a bank writes in iskey.
-    ADO_Note.setValue(u"isright"_s, m_optionKeys[i] == 1 ? 1 : 0);
+    ADO_Note.setValue(u"optionid"_s, optid);
+    ADO_Note.setValue(u"isright"_s, exam::isRight(static_cast<int>(m_kind), m_shown, {optid}) ? 1 : 0);
     ADO_Note.post();
     StringGrid1->setCellText(m_current, QString::number(m_current) + mark);
     if (m_current < m_count) {
         ++m_current;
         ShowQuestion();
     }
+}
+
+void Tmnks::toggleAnswer(int k)
+{
+    const size_t i = static_cast<size_t>(k);
+    ADO_Note.setRecNo(m_current);
+    const std::vector<qint64> before = exam::chosenOptions(ADO_Note.asText(u"optionids"_s));
+    // The chosen set in the order the options are shown, option k toggled.
+    std::vector<qint64> chosen;
+    QString letters;
+    for (size_t j = 0; j < m_shown.size(); ++j) {
+        const qint64 optid = m_shown[j].optid;
+        const bool was = std::find(before.begin(), before.end(), optid) != before.end();
+        if (j == i ? !was : was) {
+            chosen.push_back(optid);
+            letters += kLetters.at(static_cast<qsizetype>(j));
+        }
+    }
+    ADO_Note.edit();
+    ADO_Note.setValue(u"optionids"_s, exam::storedOptions(chosen));
+    ADO_Note.setValue(u"optionid"_s, chosen.empty() ? 0 : chosen.front());
+    ADO_Note.setValue(u"isright"_s, exam::isRight(exam::kMultiAnswer, m_shown, chosen) ? 1 : 0);
+    ADO_Note.post();
+    m_buttons[i]->setChecked(!(std::find(before.begin(), before.end(), m_shown[i].optid) != before.end()));
+    StringGrid1->setCellText(m_current, QString::number(m_current) + letters);
+    if (letters.isEmpty())
+        da->clear();
+    else
+        setDa(letters);
 }
 
 void Tmnks::opt1Click()

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "form.h"
+#include "questionoptions.h"
 #include "roster.h"
 #include "systemini.h"
 #include "table.h"
 
 #include <array>
+#include <vector>
 
 class AnswerSheet;
 class QCheckBox;
@@ -34,6 +36,8 @@ public:
     bool finished() const { return m_finished; }
 
     int passMark() const { return m_settings.passMark; }
+    // The exam of the paper (科目一 or 科目四).
+    int exam() const { return m_exam; }
     int remainingSeconds() const { return m_remaining; }
     int currentQuestion() const { return m_current; }
     int questionCount() const { return m_count; }
@@ -97,9 +101,16 @@ private:
 
     void ShowQuestion();
     void SaveAnswer(const QString &mark, int k);
+    // A multi-answer question: option k is chosen or given up, and the
+    // chosen set is stored at once.
+    void toggleAnswer(int k);
+    void showChosen(const std::vector<qint64> &chosen);
     void showNoQuestion(const QString &text);
     void selectCell(int question);
     void setDaFromCell(int question);
+    // The recorded answer in da, in a smaller size when several letters would
+    // not fit at the size of one.
+    void setDa(const QString &marks);
 
     std::array<QPushButton *, 4> m_buttons{};
     Label *m_note = nullptr;
@@ -110,6 +121,7 @@ private:
     int m_remaining = 0;
     bool m_showAnswer = false;
     bool m_finished = false;
-    std::array<qint64, 4> m_optionIds{};
-    std::array<qint64, 4> m_optionKeys{};
+    int m_exam = 1;
+    qint64 m_kind = 0;                         // typeId of the shown question
+    std::vector<data::QuestionOption> m_shown; // its options, in the order shown
 };

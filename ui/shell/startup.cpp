@@ -39,6 +39,7 @@ void startUp()
     auto *ado = new Tado;
     app::roster().put(app::Slot::ado, ado);
     app::guarded([ado] { ado->FormCreate(app::bankFolder()); });
+    app::roster().get<Tmain>()->showExamChoice();
     app::build<Tdtjq>();
     app::build<Txtxx>();
 }

@@ -1,7 +1,9 @@
 #include "tmain.h"
 
 #include "decipher.h"
+#include "examrules.h"
 #include "fonts.h"
+#include "tado.h"
 #include "tlxxc.h"
 #include "txccx.h"
 #include "tycst.h"
@@ -10,6 +12,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -69,6 +73,30 @@ Tmain::Tmain(QWidget *parent) : Form(parent)
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->setText(u"澄原市青岚驾校"_s);
 
+    // The choice of exam: a small white panel in the sky of the photograph.
+    pn_km = new QWidget(this);
+    pn_km->setObjectName(u"pn_km"_s);
+    pn_km->setGeometry(10, 98, 176, 54);
+    pn_km->setAttribute(Qt::WA_StyledBackground);
+    pn_km->setStyleSheet(u"QWidget#pn_km { background: rgba(255, 255, 255, 225); border: 1px solid #3d95ff;"
+                         " border-radius: 4px; }"
+                         "QPushButton { background: white; color: #1c4f9c; border: 1px solid #3d95ff;"
+                         " border-radius: 3px; }"
+                         "QPushButton:checked { background: #1c5fc4; color: white; }"_s);
+    const QFont choice = fonts::song(15, true);
+    bt_km1 = makeButton(pn_km, u"bt_km1"_s, exam::examName(exam::kSubject1), QRect(6, 5, 78, 26), choice,
+                        Qt::NoFocus);
+    bt_km4 = makeButton(pn_km, u"bt_km4"_s, exam::examName(exam::kSubject4), QRect(92, 5, 78, 26), choice,
+                        Qt::NoFocus);
+    for (QPushButton *button : {bt_km1, bt_km4}) {
+        button->setCheckable(true);
+        button->setCursor(Qt::PointingHandCursor);
+    }
+    lb_km = makeLabel(pn_km, u"lb_km"_s, u"小键盘+切换科目"_s, QRect(6, 34, 164, 16), fonts::song(12, true),
+                      QColor(192, 0, 0));
+    lb_km->setAlignment(Qt::AlignCenter);
+    pn_km->hide();
+
     onEvent(Image9, &Picture::clicked, this, &Tmain::Image9Click);
     onEvent(Image8, &Picture::clicked, this, &Tmain::Image8Click);
     onEvent(Image7, &Picture::clicked, this, &Tmain::Image7Click);
@@ -78,6 +106,8 @@ Tmain::Tmain(QWidget *parent) : Form(parent)
     onEvent(Image5, &Picture::clicked, this, &Tmain::Image5Click);
     onEvent(Image3, &Picture::clicked, this, &Tmain::Image3Click);
     onEvent(Label1, &ClickLabel::clicked, this, &Tmain::Label1Click);
+    onEvent(bt_km1, &QPushButton::clicked, this, &Tmain::bt_km1Click);
+    onEvent(bt_km4, &QPushButton::clicked, this, &Tmain::bt_km4Click);
 }
 
 void Tmain::FormCreate()
@@ -89,6 +119,48 @@ void Tmain::FormKeyDown(int key)
 {
     if (key == app::vk::Multiply)
         Image8Click();
+    else if (key == app::vk::Add)
+        switchExam();
+}
+
+void Tmain::showExamChoice()
+{
+    const auto *ado = qobject_cast<Tado *>(app::roster().object(app::Slot::ado));
+    const bool shown = ado && ado->holds(exam::kSubject4);
+    pn_km->setVisible(shown);
+    if (!shown)
+        return;
+    bt_km1->setEnabled(ado->holds(exam::kSubject1));
+    bt_km1->setChecked(ado->exam() == exam::kSubject1);
+    bt_km4->setChecked(ado->exam() == exam::kSubject4);
+}
+
+void Tmain::chooseExam(int exam)
+{
+    app::ado().setExam(exam);
+    showExamChoice();
+}
+
+void Tmain::bt_km1Click()
+{
+    chooseExam(exam::kSubject1);
+}
+
+void Tmain::bt_km4Click()
+{
+    chooseExam(exam::kSubject4);
+}
+
+void Tmain::switchExam()
+{
+    Tado &ado = app::ado();
+    if (!ado.severalExams()) {
+        const int only = ado.exams().front();
+        const int other = only == exam::kSubject4 ? exam::kSubject1 : exam::kSubject4;
+        app::messages().notice(u"题库中没有%1的试题，只能练习%2。"_s.arg(exam::examName(other), exam::examName(only)));
+        return;
+    }
+    chooseExam(ado.exam() == exam::kSubject4 ? exam::kSubject1 : exam::kSubject4);
 }
 
 void Tmain::Image9Click()

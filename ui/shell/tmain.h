@@ -4,6 +4,7 @@
 #include "roster.h"
 
 class QLabel;
+class QPushButton;
 class ClickLabel;
 class Picture;
 class Shape;
@@ -19,6 +20,9 @@ public:
     explicit Tmain(QWidget *parent = nullptr);
     void FormCreate();
     void FormKeyDown(int key) override;
+    // Once the data module has opened the bank: a bank that holds 科目四
+    // shows the choice of exam, with the chosen one pressed.
+    void showExamChoice();
 
     Shape *Shape1;
     Picture *Image1;
@@ -33,6 +37,11 @@ public:
     Picture *Image3;
     Shape *Shape2;
     ClickLabel *Label1;
+    // The choice of exam, over the photograph; hidden on a 科目一 bank.
+    QWidget *pn_km;
+    QLabel *lb_km;
+    QPushButton *bt_km1;
+    QPushButton *bt_km4;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -47,4 +56,9 @@ private:
     void Image5Click();
     void Image3Click();
     void Label1Click();
+    void bt_km1Click();
+    void bt_km4Click();
+    // Keypad +: the other exam, or a word that the bank holds no other.
+    void switchExam();
+    void chooseExam(int exam);
 };

@@ -3,6 +3,7 @@
 #include "connection.h"
 #include "fonts.h"
 #include "ranking.h"
+#include "tado.h"
 #include "widgets.h"
 
 #include <QLabel>
@@ -22,9 +23,15 @@ Tycst::Tycst(QWidget *parent) : QuestionBrowser(parent, -8)
 void Tycst::FormCreate()
 {
     // The threshold is the errorTimes of the 200th most-missed question (of
-    // the last one in a smaller bank).
-    if (const auto threshold = data::errorTimesAtRank(data::connectionString(), kNominalSize)) {
-        m_subject.setFilter(u"errorTimes>=%1"_s.arg(*threshold));
+    // the last one in a smaller bank), among the questions of the exam the
+    // pupil works on.
+    const Tado &ado = app::ado();
+    const auto threshold = data::errorTimesAtRank(data::connectionString(), kNominalSize,
+                                                  ado.severalExams() ? ado.examSortIds() : std::vector<qint64>());
+    const QString filter =
+        data::andFilter(threshold ? u"errorTimes>=%1"_s.arg(*threshold) : QString(), ado.examQuestions());
+    if (!filter.isEmpty()) {
+        m_subject.setFilter(filter);
         m_subject.setFiltered(true);
     }
 
