@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 namespace app {
 namespace {
@@ -24,14 +25,18 @@ void (*g_quitHandler)() = nullptr;
 QMargins g_frame;
 
 // Moves a window so that its outer frame (the client area grown by `frame`)
-// stands in the middle of the screen's available area.
+// stands in the middle of the screen's available area; a window larger than
+// that area keeps its top and left edges on it (its title and heading), and
+// what does not fit goes off at the right and the bottom.
 void centreByFrame(QWidget *window, const QMargins &frame)
 {
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    const QRect available = screen->availableGeometry();
     QRect outer(QPoint(0, 0), window->size().grownBy(frame));
-    outer.moveCenter(screen->availableGeometry().center());
+    outer.moveCenter(available.center());
+    outer.moveTopLeft(QPoint(std::max(outer.left(), available.left()), std::max(outer.top(), available.top())));
     // The position of a top-level window is that of its frame.
     window->move(outer.topLeft());
 }

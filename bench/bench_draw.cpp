@@ -25,13 +25,14 @@ namespace {
 // seeds, every statement prepared once for the whole run.
 class DirectDraw {
 public:
-    explicit DirectDraw(QSqlDatabase db)
-        : m_db(db), m_clear(db), m_types(db), m_group(db), m_onPaper(db), m_insert(db)
+    DirectDraw(QSqlDatabase db, int exam)
+        : m_db(db), m_exam(exam), m_clear(db), m_types(db), m_held(db), m_group(db), m_onPaper(db), m_insert(db)
     {
-        for (QSqlQuery *q : {&m_clear, &m_types, &m_group, &m_onPaper, &m_insert})
+        for (QSqlQuery *q : {&m_clear, &m_types, &m_held, &m_group, &m_onPaper, &m_insert})
             q->setForwardOnly(true);
         m_clear.prepare(u"DELETE FROM note"_s);
-        m_types.prepare(u"SELECT sortId, scale0 FROM sort ORDER BY sortId"_s);
+        m_types.prepare(u"SELECT sortId, scale0 FROM sort WHERE subject = ? ORDER BY sortId"_s);
+        m_held.prepare(u"SELECT sortId, typeId, count(*) FROM subject GROUP BY sortId, typeId"_s);
         m_group.prepare(u"SELECT subid FROM subject WHERE sortId = ? AND typeId = ? ORDER BY subid"_s);
         m_onPaper.prepare(u"SELECT 1 FROM note WHERE subid = ? LIMIT 1"_s);
         m_insert.prepare(u"INSERT INTO note (subid) VALUES (?)"_s);
@@ -41,20 +42,33 @@ public:
     {
         m_db.transaction();
         m_clear.exec();
-        std::vector<std::pair<qint64, qint64>> types; // sortId, share
+        std::vector<exam::TypeShare> types;
+        m_types.bindValue(0, m_exam);
         m_types.exec();
         while (m_types.next())
-            types.emplace_back(m_types.value(0).toLongLong(), m_types.value(1).toLongLong());
+            types.push_back({m_types.value(0).toLongLong(), m_types.value(1).toLongLong(), {}});
         m_types.finish();
+        if (m_exam == exam::kSubject4) {
+            m_held.exec();
+            while (m_held.next()) {
+                const qint64 kind = m_held.value(1).toLongLong();
+                for (exam::TypeShare &t : types) {
+                    if (t.sortId == m_held.value(0).toLongLong() && kind >= 1 && kind <= 3)
+                        t.held[static_cast<size_t>(kind - 1)] = m_held.value(2).toLongLong();
+                }
+            }
+            m_held.finish();
+        }
+        const exam::PaperPlan plan = exam::planPaper(m_exam, types);
         int lines = 0;
         exam::Random random;
         std::vector<qint64> ids;
-        for (const int kind : {exam::kTrueFalse, exam::kOneAnswer}) {
-            for (const auto &[sortId, share] : types) {
-                if (share <= 0)
+        for (int kind = exam::kTrueFalse; kind <= exam::kMultiAnswer; ++kind) {
+            for (const exam::TypeLines &type : plan.types) {
+                const qint64 sortId = type.sortId;
+                const int count = static_cast<int>(type.count[static_cast<size_t>(kind - 1)]);
+                if (count <= 0)
                     continue;
-                const int f = exam::trueFalseCount(share);
-                const int count = kind == exam::kTrueFalse ? f : static_cast<int>(share) - f;
                 m_group.bindValue(0, sortId);
                 m_group.bindValue(1, kind);
                 m_group.exec();
@@ -90,7 +104,8 @@ public:
 
 private:
     QSqlDatabase m_db;
-    QSqlQuery m_clear, m_types, m_group, m_onPaper, m_insert;
+    int m_exam;
+    QSqlQuery m_clear, m_types, m_held, m_group, m_onPaper, m_insert;
 };
 
 void run(const QString &, const bench::BankFolder &folder)
@@ -102,16 +117,23 @@ void run(const QString &, const bench::BankFolder &folder)
     note.setSort(u"noteId"_s);
     const exam::SeedSource seeds = exam::counterSeed();
 
-    int lines = 0;
-    double floor = 0;
-    {
-        DirectDraw direct(data::database(data::connectionString()));
-        floor = bench::medianMicros(31, [&] { lines = direct.draw(seeds); });
+    // Each exam the bank holds: 科目一's paper of 100, 科目四's of 50.
+    for (const int exam : ado.exams()) {
+        ado.setExam(exam);
+        const int size = exam == exam::kSubject4 ? 50 : 100;
+        int lines = 0;
+        double floor = 0;
+        {
+            DirectDraw direct(data::database(data::connectionString()), exam);
+            floor = bench::medianMicros(31, [&] { lines = direct.draw(seeds); });
+        }
+        const double draw = bench::medianMicros(31, [&] { exam::assemblePaper(ado, note, 0, seeds); });
+        bench::report(exam == exam::kSubject4 ? u"draw a 科目四 paper of 50 questions"_s
+                                              : u"draw a paper of 100 questions"_s,
+                      draw, floor);
+        if (lines != size)
+            bench::note(u"(the paper of this bank holds %1 questions)"_s.arg(lines));
     }
-    const double draw = bench::medianMicros(31, [&] { exam::assemblePaper(ado, note, 0, seeds); });
-    bench::report(u"draw a paper of 100 questions"_s, draw, floor);
-    if (lines != 100)
-        bench::note(u"(the paper of this bank holds %1 questions)"_s.arg(lines));
 }
 
 } // namespace

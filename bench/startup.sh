@@ -9,11 +9,14 @@
 # (../shared/data/realbank.json, imported with the build's qbank, when it is
 # there).
 #
-#   bench/startup.sh [-n RUNS] [-s "SIZES"] [BUILD_DIR]
+#   bench/startup.sh [-n RUNS] [-s "SIZES"] [-x SCALE] [BUILD_DIR]
 #
 #   -n RUNS     timed runs of each program (default 30), after one warm-up run
 #   -s SIZES    generated bank sizes, blank-separated (default "10000 100000");
 #               -s "" runs the bundled bank only
+#   -x SCALE    the display scale both run at (QT_SCALE_FACTOR, e.g. 2 or
+#               1.5; default: as the display says). At 2 the screen must hold
+#               1572 x 1152 pixels (xvfb-run -s "-screen 0 2048x1536x24").
 #   BUILD_DIR   a build folder with bin/theoryexam, bench/startup_floor and
 #               bench/write_bank (default: build-release, else build)
 #
@@ -23,10 +26,11 @@ set -euo pipefail
 
 runs=30
 sizes="10000 100000"
-while getopts "n:s:h" option; do
+while getopts "n:s:x:h" option; do
     case $option in
     n) runs=$OPTARG ;;
     s) sizes=$OPTARG ;;
+    x) export QT_SCALE_FACTOR=$OPTARG ;;
     *) sed -n '2,/^set -e/p' "$0" | sed '$d; s/^# \{0,1\}//'; exit 2 ;;
     esac
 done
@@ -110,7 +114,7 @@ measure() {
                         "    processor time %.1f ms, floor %.1f ms, ratio %.2f)\n", n, a, b, p, ca / 1000, cb / 1000, ca / cb }'
 }
 
-echo "start-up benchmark on ${QT_QPA_PLATFORM:-the display $DISPLAY}, $runs alternating runs each"
+echo "start-up benchmark on ${QT_QPA_PLATFORM:-the display $DISPLAY}${QT_SCALE_FACTOR:+ at scale $QT_SCALE_FACTOR}, $runs alternating runs each"
 measure "bundled bank" "$program"
 
 # A program folder of its own for a bank: the program, and the bundled

@@ -16,6 +16,16 @@ using namespace Qt::StringLiterals;
 namespace bench {
 namespace {
 
+// A label padded to `columns` terminal columns: a Chinese character takes two.
+QByteArray padded(const QString &label, int columns)
+{
+    int width = 0;
+    for (const QChar c : label)
+        width += c.unicode() >= 0x2E80 ? 2 : 1;
+    return (label + QString(std::max(0, columns - width), u' ')).toUtf8();
+}
+
+
 // Figures of the generated banks, for the growth table: label -> size -> us.
 QMap<QString, QMap<int, double>> &growth()
 {
@@ -48,7 +58,7 @@ void printGrowth()
     std::printf(" %10s\n", "growth");
     for (const QString &label : std::as_const(labels())) {
         const QMap<int, double> &bySize = growth()[label];
-        std::printf("%-58s", label.toUtf8().constData());
+        std::printf("%s", padded(label, 58).constData());
         for (const int size : std::as_const(sizes)) {
             if (bySize.contains(size))
                 std::printf(" %10.1f", bySize.value(size));
@@ -90,7 +100,7 @@ double medianMicros(int repeats, const std::function<void()> &setup, const std::
 
 void report(const QString &what, double micros, double floorMicros)
 {
-    std::printf("%-58s %12.1f us   floor %10.1f us   ratio %6.2f\n", what.toUtf8().constData(), micros,
+    std::printf("%s %12.1f us   floor %10.1f us   ratio %6.2f\n", padded(what, 58).constData(), micros,
                 floorMicros, floorMicros > 0 ? micros / floorMicros : 0.0);
     std::fflush(stdout);
     if (g_generatedSize > 0) {
@@ -106,14 +116,19 @@ void note(const QString &text)
     std::fflush(stdout);
 }
 
-qbank::Bank generatedBank(int questions, quint32 seed)
+qbank::Bank generatedBank(int questions, quint32 seed, int exam)
 {
-    // Shares of 16 types for class 0 (adding up to 100); the other classes
-    // take the same shares.
+    // Shares of 16 types for class 0 (adding up to 100), or of 8 科目四 types
+    // (adding up to 50); the other classes take the same shares.
     static const int shares[16] = {11, 36, 3, 2, 5, 1, 1, 1, 10, 5, 9, 9, 3, 2, 1, 1};
+    static const int shares4[8] = {12, 5, 9, 16, 5, 2, 1, 0};
+    const bool subject4 = exam == 4;
+    const int types = subject4 ? 8 : 16;
     qbank::Bank bank;
-    for (int t = 0; t < 16; ++t)
-        bank.sorts.push_back({t + 1, u"题型%1"_s.arg(t + 1), {shares[t], shares[t], shares[t], shares[t], shares[t]}});
+    for (int t = 0; t < types; ++t) {
+        const qint64 share = subject4 ? shares4[t] : shares[t];
+        bank.sorts.push_back({t + 1, u"题型%1"_s.arg(t + 1), {share, share, share, share, share}, exam});
+    }
     quint32 state = seed;
     const auto random = [&state](quint32 range) {
         state = state * 1664525u + 1013904223u;
@@ -123,16 +138,18 @@ qbank::Bank generatedBank(int questions, quint32 seed)
     for (int i = 0; i < questions; ++i) {
         qbank::Question q;
         q.subid = 100000 + i;
-        q.sortId = i % 16 + 1;
-        q.typeId = (i / 16) % 5 < 2 ? 1 : 2;
+        q.sortId = i % types + 1;
+        const int kind = (i / types) % 5;
+        q.typeId = kind < 2 ? 1 : subject4 && kind == 4 ? 3 : 2;
         q.stid = i % 10 + 1;
         q.subtitle = u"第%1道生成的试题：在这种情况下驾驶人应当怎样做才符合道路交通安全法律法规的规定？"_s.arg(i);
         q.info = u"生成的解释文字，长度与真实题库的解释相近。"_s.repeated(4);
         q.errorTimes = random(1000);
         const int options = q.typeId == 1 ? 2 : 4;
         const int key = static_cast<int>(random(static_cast<quint32>(options)));
+        // A multi-answer question: every option but one is correct.
         for (int o = 0; o < options; ++o)
-            q.options.push_back({o + 1, u"选项内容%1"_s.arg(o + 1), o == key ? 1 : 0});
+            q.options.push_back({o + 1, u"选项内容%1"_s.arg(o + 1), (q.typeId == 3 ? o != key : o == key) ? 1 : 0});
         bank.questions.push_back(std::move(q));
     }
     return bank;
@@ -180,17 +197,27 @@ int forEachBank(int argc, char **argv, const BankRun &run)
             runOne(u"bundled bank"_s, BankFolder(bundled));
         sizes = {1000, 10000, 100000};
     }
-    for (const int size : std::as_const(sizes)) {
-        g_generatedSize = size;
-        runOne(u"generated bank of %1 questions"_s.arg(size), BankFolder(generatedBank(size)));
-        g_generatedSize = 0;
-    }
-    if (everyBank) {
-        const QString real = QStringLiteral(EXAM_SOURCE_DIR) + u"/../shared/data/realbank.json"_s;
+    const auto realBank = [&runOne](const QString &file, const QString &name) {
+        const QString real = QStringLiteral(EXAM_SOURCE_DIR) + u"/../shared/data/"_s + file;
         if (QFile::exists(real))
-            runOne(u"real public bank (5,369 questions)"_s, BankFolder(qbank::readBankFile(real)));
+            runOne(name, BankFolder(qbank::readBankFile(real)));
         else
-            std::printf("\n(the real public bank ../shared/data/realbank.json is not here: skipped)\n");
+            std::printf("\n(the real public bank ../shared/data/%s is not here: skipped)\n", qPrintable(file));
+    };
+    for (const int exam : {1, 4}) {
+        for (const int size : std::as_const(sizes)) {
+            g_generatedSize = size;
+            runOne(exam == 4 ? u"generated 科目四 bank of %1 questions"_s.arg(size)
+                             : u"generated bank of %1 questions"_s.arg(size),
+                   BankFolder(generatedBank(size, 1, exam)));
+            g_generatedSize = 0;
+        }
+        if (everyBank) {
+            if (exam == 4)
+                realBank(u"realbank-km4.json"_s, u"real public 科目四 bank (3,201 questions)"_s);
+            else
+                realBank(u"realbank.json"_s, u"real public bank (5,369 questions)"_s);
+        }
     }
     printGrowth();
     return 0;

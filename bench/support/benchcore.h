@@ -22,7 +22,9 @@ void note(const QString &text);
 
 // A generated bank: `questions` questions spread over 16 types with shares
 // adding up to 100 for class 0, 40 % true/false, errorTimes spread widely.
-qbank::Bank generatedBank(int questions, quint32 seed = 1);
+// A 科目四 bank (exam 4) spreads them over 8 types with shares adding up to
+// 50, 40 % true/false, 40 % one-answer and 20 % multi-answer questions.
+qbank::Bank generatedBank(int questions, quint32 seed = 1, int exam = 1);
 
 // A folder in a temporary directory holding a data.db, written from a bank
 // or copied from an existing file.
@@ -38,7 +40,8 @@ private:
 
 // One benchmark's set of banks, each in a folder of its own and handed to
 // `run` with its name: the bundled bank, generated banks of 1,000, 10,000 and
-// 100,000 questions, and the real public bank when ../shared is there; or,
+// 100,000 questions, and the real public bank when ../shared is there, then
+// generated 科目四 banks of the same sizes and the real public 科目四 bank; or,
 // given sizes on the command line, generated banks of those sizes only.
 // Every connection to a bank is closed after its run. At the end, when two
 // or more generated banks were run, prints how each figure grew with the

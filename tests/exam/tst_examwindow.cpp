@@ -534,7 +534,8 @@ void ExamWindowTest::missingPictureAndMissingQuestion()
     m_folder->writeFile(u"upload/broken.jpg"_s, "not a picture");
     startUp();
     Tmnks *exam = openExam({1000, 1001, 1500, 1501, 1502, 9999});
-    QVERIFY(exam->pic->isHidden());
+    QCOMPARE(exam->pic->text(), u"图片缺失：missing.jpg"_s); // in the picture's place
+    QVERIFY(!exam->pic->isHidden());
     QVERIFY(exam->opt1->isEnabled());
     QTest::mouseClick(exam->opt1, Qt::LeftButton); // still answerable
     QVERIFY(!exam->pic->isHidden());            // there.jpg
@@ -542,7 +543,7 @@ void ExamWindowTest::missingPictureAndMissingQuestion()
     QTest::mouseClick(exam->bt_next, Qt::LeftButton);
     QVERIFY(exam->pic->isHidden()); // blanks only
     QTest::mouseClick(exam->bt_next, Qt::LeftButton);
-    QVERIFY(exam->pic->isHidden()); // unreadable
+    QCOMPARE(exam->pic->text(), u"图片缺失：broken.jpg"_s); // unreadable
     QTest::mouseClick(exam->bt_next, Qt::LeftButton);
     // Three options: no D to press, no stale line.
     QVERIFY(exam->opt4->isHidden());

@@ -363,6 +363,9 @@ void QbankToolsTest::checkPassesSmallBank()
     QCOMPARE(lines(qbank::checkBankFile(db, options).findings), QStringList());
     relaxSchema(db); // no constraints is no fault by itself
     QCOMPARE(lines(qbank::checkBankFile(db, options).findings), QStringList());
+    // A picture given at 2x only serves too.
+    QVERIFY(QFile::rename(m_folder->file(u"upload/p.jpg"_s), m_folder->file(u"upload/p@2x.jpg"_s)));
+    QCOMPARE(lines(qbank::checkBankFile(db, options).findings), QStringList());
 }
 
 void QbankToolsTest::checkFindsPlantedFault_data()
@@ -432,6 +435,8 @@ void QbankToolsTest::checkFindsPlantedFault_data()
         {u"试题 subid 3："_s, u"upload/P.JPG"_s, u"p.jpg"_s});
     row("unreadable picture", {u"UPDATE subject SET subpic = 'broken.jpg' WHERE subid = 3"_s},
         {u"试题 subid 3："_s, u"broken.jpg"_s, u"不是能读出的图片"_s});
+    row("2x picture of the wrong size", {u"UPDATE subject SET subpic = 'odd.jpg' WHERE subid = 3"_s},
+        {u"试题 subid 3："_s, u"upload/odd@2x.jpg 是 60 × 40"_s, u"两倍：120 × 80"_s});
     row("too few true/false",
         {u"DELETE FROM subject WHERE subid IN (1, 2)"_s, u"DELETE FROM options WHERE subid IN (1, 2)"_s},
         {u"题型 sortId 1（"_s, u"车型 0（C1、C2、C3、C4）"_s, u"要 1 道判断题，题库只有 0 道"_s});
@@ -460,6 +465,8 @@ void QbankToolsTest::checkFindsPlantedFault()
     QFETCH(QStringList, named);
     const QString db = importSmallBank();
     m_folder->writeFile(u"upload/broken.jpg"_s, "not a picture at all");
+    m_folder->writePicture(u"odd.jpg"_s);
+    m_folder->writePicture(u"odd@2x.jpg"_s);
     relaxSchema(db);
     {
         Sql sql(db);

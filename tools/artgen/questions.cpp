@@ -1,6 +1,7 @@
 // Draws the question pictures of the bundled question bank (folder upload/).
 // Every picture is a 225 x 137 JPEG (quality 90): traffic signs, road markings,
 // junction situations and instrument-panel lamps referred to by subject.subpic.
+// Each is also written at 2x (name@2x.jpg, 450 x 274), drawn by the same code.
 //
 // Usage: QT_QPA_PLATFORM=offscreen artgen-questions <output folder>
 
@@ -16,6 +17,8 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
+
+#include "scales.h"
 
 namespace {
 
@@ -2641,20 +2644,22 @@ int main(int argc, char *argv[])
     }
     int written = 0;
     for (const Picture &pic : pictures()) {
-        QImage img(W, H, QImage::Format_RGB32);
-        img.fill(kBackdrop);
-        {
-            QPainter p(&img);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setRenderHint(QPainter::TextAntialiasing);
-            pic.draw(p);
+        for (const int scale : artgen::kScales) {
+            QImage img = artgen::canvas(W, H, scale, QImage::Format_RGB32);
+            img.fill(kBackdrop);
+            {
+                QPainter p(&img);
+                p.setRenderHint(QPainter::Antialiasing);
+                p.setRenderHint(QPainter::TextAntialiasing);
+                pic.draw(p);
+            }
+            const QString path = out.filePath(artgen::scaledName(QString::fromLatin1(pic.file), scale));
+            if (!img.save(path, "JPG", 90)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                return 1;
+            }
+            ++written;
         }
-        const QString path = out.filePath(QString::fromLatin1(pic.file));
-        if (!img.save(path, "JPG", 90)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
-        }
-        ++written;
     }
     std::printf("%d pictures written to %s\n", written, qPrintable(out.path()));
     return 0;

@@ -12,7 +12,8 @@
 //
 // Run:  QT_QPA_PLATFORM=offscreen artgen-signals <outdir>
 // It writes jjss_*.png (8 signals, 200 x 240), xunlianchang.png (500 x 260)
-// and xiaojianpan.png (320 x 384) into <outdir>.
+// and xiaojianpan.png (320 x 384) into <outdir>, each also at 2x
+// (jjss_tingzhi@2x.png and so on), drawn by the same code.
 
 #include <QColor>
 #include <QDir>
@@ -32,12 +33,15 @@
 #include <cstdio>
 #include <vector>
 
+#include "scales.h"
+
 namespace {
 
 const char *const kSans = "Noto Sans CJK SC";
 
 QString g_outDir;
 bool g_ok = true;
+int g_scale = 1; // the scale the pictures are drawn at in this round
 
 QFont makeFont(int pixelSize, bool bold = false)
 {
@@ -56,9 +60,10 @@ QFont fitFont(QFont f, const QString &text, int maxWidth)
     return f;
 }
 
+// A picture of w × h pixels, drawn at the round's scale.
 QImage newImage(int w, int h)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img = artgen::canvas(w, h, g_scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::white);
     return img;
 }
@@ -73,7 +78,7 @@ void beginPainter(QPainter &p)
 void save(const QImage &img, const QString &name)
 {
     const QImage out = img.convertToFormat(QImage::Format_RGB32);
-    const QString path = QDir(g_outDir).filePath(name);
+    const QString path = QDir(g_outDir).filePath(artgen::scaledName(name, g_scale));
     if (!out.save(path, "PNG")) {
         std::fprintf(stderr, "artgen-signals: cannot write %s\n", qPrintable(path));
         g_ok = false;
@@ -1037,8 +1042,11 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "artgen-signals: cannot create %s\n", argv[1]);
         return 1;
     }
-    makeSignals();
-    makeTrainingGround();
-    makeKeypad();
+    for (const int scale : artgen::kScales) {
+        g_scale = scale;
+        makeSignals();
+        makeTrainingGround();
+        makeKeypad();
+    }
     return g_ok ? 0 : 1;
 }

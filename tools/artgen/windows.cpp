@@ -8,7 +8,8 @@
 //
 // Run:  QT_QPA_PLATFORM=offscreen artgen-windows <outdir>
 // It writes banner_main.png, school.jpg, menu_*.png, banner_notice.bmp,
-// banner_header.png, portrait.jpg and nopic.png into <outdir>.
+// banner_header.png, portrait.jpg and nopic.png into <outdir>, each also at
+// 2x (banner_main@2x.png and so on), drawn by the same code.
 
 #include <QColor>
 #include <QDir>
@@ -25,6 +26,8 @@
 #include <QStringList>
 #include <QtMath>
 
+#include "scales.h"
+
 #include <cstdio>
 #include <functional>
 
@@ -35,6 +38,7 @@ const char *const kSerif = "Noto Serif CJK SC";
 
 QString g_outDir;
 bool g_ok = true;
+int g_scale = 1; // the scale the pictures are drawn at in this round
 
 QFont makeFont(const char *family, int pixelSize, bool bold = false)
 {
@@ -54,9 +58,10 @@ QFont fitFont(QFont f, const QString &text, int maxWidth)
     return f;
 }
 
+// A picture of w × h pixels, drawn at the round's scale.
 QImage newImage(int w, int h, bool alpha = false)
 {
-    QImage img(w, h, alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QImage img = artgen::canvas(w, h, g_scale, alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     img.fill(alpha ? Qt::transparent : Qt::white);
     return img;
 }
@@ -73,7 +78,7 @@ void save(const QImage &img, const QString &name, const char *format, int qualit
     QImage out = img;
     if (qstrcmp(format, "BMP") == 0 || qstrcmp(format, "JPG") == 0)
         out = img.convertToFormat(QImage::Format_RGB888);
-    const QString path = QDir(g_outDir).filePath(name);
+    const QString path = QDir(g_outDir).filePath(artgen::scaledName(name, g_scale));
     if (!out.save(path, format, quality)) {
         std::fprintf(stderr, "artgen-windows: cannot write %s\n", qPrintable(path));
         g_ok = false;
@@ -1047,12 +1052,15 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "artgen-windows: cannot create %s\n", argv[1]);
         return 1;
     }
-    makeBannerMain();
-    makeSchool();
-    makeMenus();
-    makeBannerNotice();
-    makeBannerHeader();
-    makePortrait();
-    makeNoPic();
+    for (const int scale : artgen::kScales) {
+        g_scale = scale;
+        makeBannerMain();
+        makeSchool();
+        makeMenus();
+        makeBannerNotice();
+        makeBannerHeader();
+        makePortrait();
+        makeNoPic();
+    }
     return g_ok ? 0 : 1;
 }

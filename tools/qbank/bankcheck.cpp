@@ -220,7 +220,12 @@ private:
         QString relative = subpic.text;
         relative.replace(u'\\', u'/');
         const QString file = QDir(m_options.pictures).filePath(relative);
-        if (!QFileInfo(file).isFile()) {
+        // Either the picture or its 2x partner (name@2x.jpg), or both, which
+        // the program shows above 100 %.
+        const QString partnerName = twoTimesName(relative);
+        const QString partner = QDir(m_options.pictures).filePath(partnerName);
+        const bool hasPartner = QFileInfo(partner).isFile();
+        if (!QFileInfo(file).isFile() && !hasPartner) {
             QString hint;
             const QString near = nameInOtherCase(relative);
             if (!near.isEmpty())
@@ -228,10 +233,34 @@ private:
             add(about, u"图片 upload/%1 不存在%2"_s.arg(relative, hint));
             return;
         }
+        const QSize size = pictureSize(about, relative, file);
+        const QSize twice = hasPartner ? pictureSize(about, partnerName, partner) : QSize();
+        if (size.isValid() && twice.isValid() && twice != size * 2)
+            add(about, u"图片 upload/%1 是 %2 × %3，应是 upload/%4 的两倍：%5 × %6"_s.arg(partnerName)
+                           .arg(twice.width()).arg(twice.height()).arg(relative)
+                           .arg(size.width() * 2).arg(size.height() * 2));
+    }
+
+    // The size of a picture that is there, a finding when it cannot be read.
+    QSize pictureSize(const QString &about, const QString &relative, const QString &file)
+    {
+        if (!QFileInfo(file).isFile())
+            return QSize();
         QImageReader reader(file);
         reader.setDecideFormatFromContent(true);
-        if (!reader.canRead())
+        if (!reader.canRead()) {
             add(about, u"图片 upload/%1 不是能读出的图片：%2"_s.arg(relative, reader.errorString()));
+            return QSize();
+        }
+        return reader.size();
+    }
+
+    static QString twoTimesName(const QString &relative)
+    {
+        const qsizetype slash = relative.lastIndexOf(u'/');
+        const qsizetype dot = relative.lastIndexOf(u'.');
+        const qsizetype at = dot > slash ? dot : relative.size();
+        return relative.left(at) + u"@2x"_s + relative.mid(at);
     }
 
     QString nameInOtherCase(const QString &relative)

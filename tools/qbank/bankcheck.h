@@ -42,7 +42,8 @@ constexpr int kVehicleClasses = 5;
 //   question and never 0 (0 marks an unanswered question);
 // - every option's subid is a question's;
 // - subpic is a file name inside upload/, and with a pictures folder given,
-//   the file is there and is a picture Qt reads;
+//   the file or its 2x partner (name@2x.jpg), or both, are there and are
+//   pictures Qt reads, the partner exactly twice the picture's size;
 // - for every vehicle class, every question type with a positive share s
 //   holds at least (4*s) div 10 true/false and s minus that many
 //   multiple-choice questions, so a paper needs no question twice.

@@ -89,8 +89,9 @@ const QString kCheckHelp = uR"(用法：qbank check <data.db|bank.json> [--pictu
   - 判断题有 2 个选项，选择题有 2 到 4 个，其中恰好一个正确（iskey 为 1）；
     同一题的 optid 不重复且不为 0；
   - 每个选项的 subid 都是一道试题的 subid；
-  - subpic 是 upload/ 中的文件名；给出 --pictures 时，该文件在 <文件夹> 中，
-    并且是能读取的图片；
+  - subpic 是 upload/ 中的文件名；给出 --pictures 时，该文件或它的两倍大图
+    （名字@2x，如 sign@2x.jpg）在 <文件夹> 中，并且是能读取的图片；两者都在时，
+    两倍大图的宽和高恰好是原图的两倍；
   - 对每个车型，份额 s > 0 的题型至少有 (4*s) div 10 道判断题，其余为选择题，
     这样抽题时不必重复。
 data.db 用普通的 SQL 读取，所以别的工具生成的数据库也能检查。

@@ -65,7 +65,7 @@ QuestionView::QuestionView(QWidget *window, const Layout &layout)
     Label4 = makeLabel(window, u"Label4"_s, u"D"_s, QPoint(49, 480 + dy), letters, kLetter);
 
     m_note = textLabel(window, u"note"_s, QRect(40, 128 + dy, 465, 129), fonts::song(16, true), true);
-    m_note->fitLongTexts();
+    m_note->scrollLongTexts();
     note = m_note;
     m_lines = {newOptionLine(window, u"lb1"_s, QRect(104, 304 + dy, 369, 16), Shape6),
                newOptionLine(window, u"lb2"_s, QRect(104, 368 + dy, 369, 16), Shape7),
@@ -77,13 +77,13 @@ QuestionView::QuestionView(QWidget *window, const Layout &layout)
     lb4 = m_lines[3];
 
     pic = new Picture(window, u"pic"_s, QRect(520, 120 + dy, 241, 185), Picture::Fit::Centre);
-    pic->setPixmap(QPixmap(u":/assets/nopic.png"_s));
+    pic->setPicture(u":/assets/nopic.png"_s);
 
     Label5 =
         makeLabel(window, u"Label5"_s, u"难点分析"_s, QPoint(608, 320 + dy), fonts::song(16, true), kCorrect);
     m_info =
         textLabel(window, u"info"_s, QRect(528, 344 + dy, 225, 185), fonts::song(layout.infoPixels), true);
-    m_info->fitLongTexts();
+    m_info->scrollLongTexts();
     info = m_info;
 }
 
@@ -145,15 +145,7 @@ void QuestionView::displayNothing()
 
 void QuestionView::showPicture(const QVariant &subpic)
 {
-    // None, or a missing or unreadable file: the question without a picture.
-    const QPixmap picture = questionPicture(subpic);
-    if (picture.isNull()) {
-        pic->clear();
-        pic->hide();
-        return;
-    }
-    pic->setPixmap(picture);
-    pic->show();
+    showQuestionPicture(pic, subpic);
 }
 
 QString questionText(int number, const QString &subtitle)

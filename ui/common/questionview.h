@@ -98,9 +98,9 @@ public:
 private:
     void showPicture(const QVariant &subpic);
 
-    // The texts, as labels that fit long texts: the option lines take up
-    // to three lines within their frames; a question or explanation longer
-    // than its box ends in "…" and shows whole in the tooltip.
+    // The texts: the option lines take up to three lines within their
+    // frames, a longer option ends in "…" and shows whole in the tooltip; a
+    // question or explanation longer than its box scrolls in it.
     Label *m_note = nullptr;
     Label *m_info = nullptr;
     std::array<Label *, 4> m_lines{};

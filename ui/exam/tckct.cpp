@@ -18,10 +18,10 @@ Tckct::Tckct(QWidget *parent)
 
     // The banner, stretched beneath, shows only as a strip at the left.
     Image1 = new Picture(this, u"Image1"_s, QRect(0, 0, 800, 89), Picture::Fit::Stretch);
-    Image1->setPixmap(QPixmap(u":/assets/banner_header.png"_s));
+    Image1->setPicture(u":/assets/banner_header.png"_s);
     Image2 = new Picture(this, u"Image2"_s, QRect(2, 0, 793, 89), Picture::Fit::Centre);
     Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image2->setPixmap(QPixmap(u":/assets/banner_header.png"_s));
+    Image2->setPicture(u":/assets/banner_header.png"_s);
     Image2->lower();
     Image1->lower();
 }

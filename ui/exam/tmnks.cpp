@@ -70,7 +70,7 @@ Tmnks::Tmnks(QWidget *parent) : Form(parent)
     GroupBox2 = groupBox(this, u"GroupBox2"_s, u"考生信息："_s, QRect(6, 56, 155, 250));
     Image3 = new Picture(GroupBox2, u"Image3"_s, QRect(8, 16, 121, 121), Picture::Fit::Centre);
     Image3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image3->setPixmap(QPixmap(u":/assets/portrait.jpg"_s));
+    Image3->setPicture(u":/assets/portrait.jpg"_s);
     Label2 = makeLabel(GroupBox2, u"Label2"_s, u"考生姓名：青岚驾校"_s, QRect(0, 144, 145, 13), small);
     Label3 = makeLabel(GroupBox2, u"Label3"_s, u"姓         别：女"_s, QRect(8, 164, 97, 13), small);
     lb_kscx = makeLabel(GroupBox2, u"lb_kscx"_s, u"考试车型："_s, QRect(8, 186, 129, 13), small);
@@ -79,7 +79,7 @@ Tmnks::Tmnks(QWidget *parent) : Form(parent)
     GroupBox4 = groupBox(this, u"GroupBox4"_s, u"考试题目："_s, QRect(157, 8, 630, 297));
     const QFont text16 = fonts::song(16, true);
     m_note = makeLabel(GroupBox4, u"Note"_s, QString(), QRect(16, 24, 593, 73), text16, Qt::black, true);
-    m_note->fitLongTexts();
+    m_note->scrollLongTexts();
     Note = m_note;
     const int lineTops[4] = {104, 141, 178, 216};
     const char16_t *lineNames[4] = {u"lb1", u"lb2", u"lb3", u"lb4"};
@@ -232,9 +232,7 @@ void Tmnks::ShowQuestion()
         info->setText(kUnanswerable);
     } else {
         m_note->setFittedText(u"%1、%2"_s.arg(n).arg(subject.asText(u"subtitle"_s)));
-        const QPixmap picture = questionPicture(subject.value(u"subpic"_s));
-        pic->setPixmap(picture);
-        pic->setVisible(!picture.isNull());
+        showQuestionPicture(pic, subject.value(u"subpic"_s));
 
         const qint64 typeId = subject.asInt(u"typeId"_s);
         m_kind = typeId;
@@ -565,6 +563,10 @@ void Tmnks::FormKeyDown(int key)
         break;
     case Divide:
         bt_jjClick();
+        break;
+    case Multiply:
+        // A question longer than its box: the next lines, then its start.
+        m_note->scrollPage();
         break;
     default:
         break;

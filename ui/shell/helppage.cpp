@@ -2,8 +2,11 @@
 
 #include "errorpolicy.h"
 #include "programfolder.h"
+#include "widgets.h"
 
 #include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -34,6 +37,19 @@ void HtmlView::navigate(const QString &relativePath)
 
 QVariant HtmlView::loadResource(int type, const QUrl &name)
 {
+    if (type == QTextDocument::ImageResource && devicePixelRatio() > 1) {
+        const QUrl url = source().resolved(name);
+        if (url.isLocalFile()) {
+            const QString file = url.toLocalFile();
+            const QString partner = pictureSource(file, devicePixelRatio());
+            QImage image = partner == file ? QImage() : QImageReader(partner).read();
+            if (!image.isNull()) {
+                // Laid out in the 1x picture's pixels.
+                image.setDevicePixelRatio(2);
+                return image;
+            }
+        }
+    }
     const QVariant resource = QTextBrowser::loadResource(type, name);
     if (type == QTextDocument::HtmlResource && resource.isNull())
         return missingPage(name.isLocalFile() ? name.toLocalFile() : name.toString());

@@ -5,7 +5,8 @@
 #include <QTextBrowser>
 
 // The HTML view of a help page. A page or linked page that cannot be read
-// shows the view's own notice inside the view.
+// shows the view's own notice inside the view. Above a device pixel ratio of
+// 1 a page's pictures come from their 2x partners where there are any.
 class HtmlView : public QTextBrowser {
     Q_OBJECT
 public:

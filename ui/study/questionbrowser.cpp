@@ -18,7 +18,7 @@ QuestionBrowser::QuestionBrowser(QWidget *parent, int top)
     // The banner as it is, from the top left corner.
     Image1 = new Picture(this, u"Image1"_s, QRect(0, 0, 793, 89), Picture::Fit::Centre);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap(u":/assets/banner_header.png"_s));
+    Image1->setPicture(u":/assets/banner_header.png"_s);
     Image1->lower();
 }
 

@@ -120,7 +120,7 @@ Tlxxc::Tlxxc(QWidget *parent) : Form(parent)
     setupWindow(Frame::None, TitleButtons::None, QSize(798, 586), true);
 
     Image1 = new Picture(this, u"Image1"_s, QRect(0, 0, 801, 89), Picture::Fit::Stretch);
-    Image1->setPixmap(QPixmap(u":/assets/banner_header.png"_s));
+    Image1->setPicture(u":/assets/banner_header.png"_s);
     Label6 = makeLabel(this, u"Label6"_s, u"浏览试题"_s, QPoint(32, 64), fonts::song(16, true));
     QPalette headingPalette = Label6->palette();
     headingPalette.setColor(QPalette::Window, menuBarColour());
