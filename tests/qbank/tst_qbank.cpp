@@ -33,7 +33,7 @@ QByteArray fileHash(const QString &path)
 
 const char *const kGoodBank = R"({
   "meta": {"note": "ignored"},
-  "sorts": [{"sortId": 1, "sortname": "\u9053\u8def", "scale": [2, 1, 0, 0, 0], "colour": "ignored"}],
+  "sorts": [{"sortId": 1, "sortname": "\u9053\u8def", "scale": [1, 1, 0, 0, 0], "colour": "ignored"}],
   "questions": [
     {"subid": 7, "typeId": 2, "sortId": 1, "stid": 1, "subtitle": "\u7ea2\u706f\u65f6\u5e94\u5f53\uff1f",
      "subpic": "NULL", "info": null, "errorTimes": 3,
@@ -119,7 +119,7 @@ void QbankImportTest::importKeepsTextAndOptionOrder()
     sort.setConnectionString(connection);
     sort.open();
     QCOMPARE(sort.asText(u"sortname"_s), u"道路"_s);
-    QCOMPARE(sort.asInt(u"scale0"_s), 2);
+    QCOMPARE(sort.asInt(u"scale0"_s), 1);
     QCOMPARE(sort.asInt(u"SCALE4"_s), 0);
 }
 
@@ -137,7 +137,7 @@ void QbankImportTest::faultyJsonNamesWhatAndWhere_data()
     QTest::newRow("missing field") << bank(QByteArray(ok).replace("\"stid\": 1, ", ""))
                                    << QStringList{u"questions[0]"_s, u"subid 5"_s, u"stid"_s};
     QTest::newRow("wrong type") << bank(QByteArray(ok).replace("\"typeId\": 1", "\"typeId\": \"1\""))
-                                << QStringList{u"subid 5"_s, u"typeId"_s, u"字符串"_s};
+                                << QStringList{u"subid 5"_s, u"typeId"_s, u"文本“1”"_s};
     QTest::newRow("fraction") << bank(QByteArray(ok).replace("\"errorTimes\": 0", "\"errorTimes\": 1.5"))
                               << QStringList{u"subid 5"_s, u"errorTimes"_s};
     QTest::newRow("duplicate subid") << bank(ok + ", " + ok) << QStringList{u"questions[1]"_s, u"subid"_s, u"重复"_s};
@@ -148,6 +148,15 @@ void QbankImportTest::faultyJsonNamesWhatAndWhere_data()
     QTest::newRow("five shares") << QByteArray(R"({"sorts": [{"sortId": 2, "sortname": "s", "scale": [1, 2]}], "questions": []})")
                                  << QStringList{u"sorts[0]"_s, u"sortId 2"_s, u"scale"_s};
     QTest::newRow("no questions") << QByteArray("{" + sorts + "}") << QStringList{u"questions"_s};
+    QTest::newRow("UTF-16") << QByteArray("\xff\xfe{\0}\0", 6) << QStringList{u"UTF-16"_s};
+    QTest::newRow("GBK") << QByteArray("{\"sorts\": [], \"x\": \"\xba\xba\"}") << QStringList{u"第 1 行第 21 列"_s, u"0xBA 不是 UTF-8"_s};
+    QTest::newRow("NUL byte") << bank(QByteArray(ok).replace("\"t\"", QByteArray("\"t\0u\"", 5))) << QStringList{u"第 1 行"_s, u"NUL"_s};
+    QTest::newRow("half a character") << bank(QByteArray(ok).replace("\"t\"", "\"\\ud83d\"")) << QStringList{u"\\uD83D"_s, u"半个字符"_s};
+    QTest::newRow("trailing comma") << QByteArray("{\"sorts\": [],\n \"questions\": [1, 2,]}") << QStringList{u"第 2 行第 21 列"_s, u"“]”前面多了一个逗号"_s};
+    QTest::newRow("full-width colon") << QByteArray("{\"sorts\"： []}") << QStringList{u"冒号"_s, u"却是“：”"_s};
+    QTest::newRow("beyond 64 bits") << bank(QByteArray(ok).replace("\"stid\": 1", "\"stid\": 92233720368547758070"))
+                                    << QStringList{u"subid 5"_s, u"数字 92233720368547758070"_s};
+    QTest::newRow("empty file") << QByteArray(" \n") << QStringList{u"文件是空的"_s};
 }
 
 void QbankImportTest::faultyJsonNamesWhatAndWhere()
@@ -189,6 +198,11 @@ void QbankImportTest::importRefusesWhatCheckRejects_data()
 {
     QTest::addColumn<QByteArray>("questions");
     QTest::addColumn<QStringList>("named");
+    QTest::addColumn<QByteArray>("scale");
+    const auto row = [](const char *name, const QByteArray &questions, const QStringList &named,
+                        const QByteArray &scale = "[0, 0, 0, 0, 0]") {
+        QTest::newRow(name) << questions << named << scale;
+    };
     const QByteArray judge = R"({"subid": 5, "typeId": 1, "sortId": 1, "stid": 1, "subtitle": "t", "subpic": "NULL", )"
                              R"("info": null, "errorTimes": 0, "options": [{"optid": 1, "optcontent": "a", "iskey": 1}, )"
                              R"({"optid": 2, "optcontent": "b", "iskey": 0}]})";
@@ -199,30 +213,29 @@ void QbankImportTest::importRefusesWhatCheckRejects_data()
         return question.replace(from, to);
     };
     const QByteArray fifth = R"(, {"optid": 4, "optcontent": "d", "iskey": 0}, {"optid": 5, "optcontent": "e", "iskey": 0}]})";
-    QTest::newRow("unknown sortId") << with(judge, "\"sortId\": 1", "\"sortId\": 9") + ", " + choose
-                                    << QStringList{u"试题 subid 5"_s, u"sortId 9"_s};
-    QTest::newRow("one true/false option")
-        << with(judge, R"(, {"optid": 2, "optcontent": "b", "iskey": 0}])", "]") + ", " + choose
-        << QStringList{u"试题 subid 5"_s, u"2 个选项"_s};
-    QTest::newRow("five options") << judge + ", " + with(choose, "]}", fifth)
-                                  << QStringList{u"试题 subid 6"_s, u"5 个"_s};
-    QTest::newRow("typeId 3") << judge + ", " + with(choose, "\"typeId\": 2", "\"typeId\": 3")
-                              << QStringList{u"试题 subid 6"_s, u"typeId 为 3"_s};
-    QTest::newRow("optid 0") << judge + ", " + with(choose, "\"optid\": 3", "\"optid\": 0")
-                             << QStringList{u"试题 subid 6"_s, u"optid 为 0"_s};
-    QTest::newRow("large integer") << with(judge, "\"typeId\": 1", "\"typeId\": 9223372036854775807") + ", " + choose
-                                   << QStringList{u"试题 subid 5"_s, u"9223372036854775807"_s};
-    QTest::newRow("every finding") << with(judge, "\"sortId\": 1", "\"sortId\": 9") + ", " +
-                                          with(choose, "\"optid\": 3", "\"optid\": 0")
-                                   << QStringList{u"2 处"_s, u"试题 subid 5"_s, u"sortId 9"_s, u"试题 subid 6"_s,
-                                                  u"optid 为 0"_s};
+    row("unknown sortId", with(judge, "\"sortId\": 1", "\"sortId\": 9") + ", " + choose,
+        {u"试题 subid 5"_s, u"sortId 9"_s});
+    row("one true/false option", with(judge, R"(, {"optid": 2, "optcontent": "b", "iskey": 0}])", "]") + ", " + choose,
+        {u"试题 subid 5"_s, u"2 个选项"_s});
+    row("five options", judge + ", " + with(choose, "]}", fifth), {u"试题 subid 6"_s, u"5 个"_s});
+    row("typeId 3", judge + ", " + with(choose, "\"typeId\": 2", "\"typeId\": 3"), {u"试题 subid 6"_s, u"typeId 为 3"_s});
+    row("optid 0", judge + ", " + with(choose, "\"optid\": 3", "\"optid\": 0"), {u"试题 subid 6"_s, u"optid 为 0"_s});
+    row("large integer", with(judge, "\"typeId\": 1", "\"typeId\": 9223372036854775807") + ", " + choose,
+        {u"试题 subid 5"_s, u"9223372036854775807"_s});
+    row("every finding", with(judge, "\"sortId\": 1", "\"sortId\": 9") + ", " + with(choose, "\"optid\": 3", "\"optid\": 0"),
+        {u"2 处"_s, u"试题 subid 5"_s, u"sortId 9"_s, u"试题 subid 6"_s, u"optid 为 0"_s});
+    row("negative share", judge + ", " + choose, {u"“scale[0]”为 -1"_s, u"份额不能为负"_s}, "[-1, 0, 0, 0, 0]");
+    row("paper the bank cannot fill", judge + ", " + choose,
+        {u"题型 sortId 1（s）"_s, u"车型 0（C1、C2、C3、C4）的份额 5"_s, u"要 2 道判断题，题库只有 1 道"_s}, "[5, 0, 0, 0, 0]");
+    row("empty bank", "", {u"题库：没有试题"_s});
 }
 
 void QbankImportTest::importRefusesWhatCheckRejects()
 {
     QFETCH(QByteArray, questions);
     QFETCH(QStringList, named);
-    m_folder->writeFile(u"bank.json"_s, R"({"sorts": [{"sortId": 1, "sortname": "s", "scale": [0, 0, 0, 0, 0]}],
+    QFETCH(QByteArray, scale);
+    m_folder->writeFile(u"bank.json"_s, R"({"sorts": [{"sortId": 1, "sortname": "s", "scale": )" + scale + R"(}],
         "questions": [)" + questions + "]}");
     const QString db = m_folder->file(u"data.db"_s);
     QString errors;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bank.h"
+#include "rawbank.h"
 
 #include <QString>
 
@@ -10,5 +11,8 @@ namespace qbank {
 // set and vehicle class, each class's paper size and how each type makes it
 // up, pictures, explanations and error counts. `title` heads the text.
 QString statsText(const Bank &bank, const QString &title);
+// The same for a bank file or the bytes of one, counted as it is read.
+// Throws AppError naming every value the bank cannot hold.
+QString statsText(const BankSource &source, const QString &title);
 
 } // namespace qbank

@@ -17,7 +17,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStringList>
-#include <QTemporaryFile>
 #include <cstdio>
 #include <optional>
 #include <tuple>
@@ -61,7 +60,8 @@ const QString kImportHelp = uR"(用法：qbank import <bank.json|-> -o <data.db>
 
 读取 JSON 格式的题库（格式见 tools/qbank/README.md；“-”表示从标准输入读取），
 写成程序使用的 SQLite 题库。check 会指出的试题和题型问题（题型不存在、选项个数
-不对、typeId 不是 1 或 2、optid 为 0 等）只要有一处，就一条条列出、什么也不写。
+不对、typeId 不是 1、2 或（科目四题型的）3、optid 为 0、份额为负、题库是空的、
+某个车型的试卷抽不满等）只要有一处，就一条条列出、什么也不写。题型的考试科目（subject：1 科目一，4 科目四）写入 sort 表。
 新题库先在目标旁边生成，完整写好后才换到目标位置；旧题库旁边 SQLite 留下的
 -wal、-shm、-journal 文件一并删除。考试系统正在使用
 目标题库时（题库旁有它的锁文件 data.db.lock），不导入。
@@ -80,20 +80,24 @@ const QString kExportHelp = uR"(用法：qbank export <data.db> [-o <bank.json|-
 const QString kCheckHelp = uR"(用法：qbank check <data.db|bank.json> [--pictures <文件夹>]
 
 按程序依赖的每一条规则检查题库（data.db 或 JSON 题库，按文件内容区分），每个
-问题一行，指出试题、题型或表：
+问题一行（列出前 100 个，其余只计数），指出试题、题型或表：
   - 表、列和索引 subId 都存在；note 自己给行编号，optionid 和 isright 默认为 0
     （data.db）；
   - 程序按整数读取的地方没有 null 或非整数，按文本读取的地方没有 null
     （subpic 和 info 可以为 null）；
-  - subid 不重复，sort 中的 sortId 不重复，typeId 为 1 或 2，sortId 是一个题型；
+  - 题库里有试题和题型；文字里没有 NUL 字符；份额不为负；
+  - subid 不重复，sort 中的 sortId 不重复，sortId 是一个题型；题型的 subject
+    为 1（科目一）或 4（科目四），试题给出的 subject 与题型的相同；
+  - typeId 为 1（判断题）、2（选择题）或 3（多选题，只用于科目四的题型）；
   - 判断题有 2 个选项，选择题有 2 到 4 个，其中恰好一个正确（iskey 为 1）；
-    同一题的 optid 不重复且不为 0；
+    多选题有 4 个选项，至少两个正确；同一题的 optid 不重复且不为 0；
   - 每个选项的 subid 都是一道试题的 subid；
   - subpic 是 upload/ 中的文件名；给出 --pictures 时，该文件或它的两倍大图
     （名字@2x，如 sign@2x.jpg）在 <文件夹> 中，并且是能读取的图片；两者都在时，
     两倍大图的宽和高恰好是原图的两倍；
-  - 对每个车型，份额 s > 0 的题型至少有 (4*s) div 10 道判断题，其余为选择题，
-    这样抽题时不必重复。
+  - 对每个车型，份额 s > 0 的科目一题型至少有 (4*s) div 10 道判断题，其余为
+    选择题；科目四的题型合起来能组成该车型的科目四试卷（份额合计 50 时为 20 道
+    判断题、20 道选择题、10 道多选题），这样抽题时不必重复。
 data.db 用普通的 SQL 读取，所以别的工具生成的数据库也能检查。
 退出状态：0 没有发现问题，1 参数有误，2 题库或图片文件夹无法读取，3 发现问题。)"_s;
 
@@ -180,19 +184,11 @@ QByteArray readStandardInput()
     return all;
 }
 
-// A bank from standard input, JSON or SQLite alike.
-qbank::RawBank readRawStandardInput()
+// The bank named on the command line: a file, or "-" for standard input.
+qbank::BankSource bankSource(const QString &input)
 {
-    const QByteArray bytes = readStandardInput();
-    if (!bytes.startsWith(QByteArray("SQLite format 3\0", 16)))
-        return qbank::parseRawJson(bytes, kStdinName);
-    // SQLite reads files only.
-    QTemporaryFile file;
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
-        throw AppError(u"无法为标准输入的题库建立临时文件：%1"_s.arg(file.errorString()));
-    qbank::RawBank bank = qbank::readRawDatabase(file.fileName());
-    bank.file = kStdinName;
-    return bank;
+    return input == kStream ? qbank::BankSource::data(readStandardInput(), kStdinName)
+                            : qbank::BankSource::path(input);
 }
 
 // Holds the bank's lock while it is replaced, so that the program does not
@@ -229,11 +225,8 @@ int runImport(const QStringList &args)
     if (*a.output == kStream)
         return usageError(u"import"_s, u"题库只能写到文件，不能写到标准输出"_s, kImportHelp);
     const BankLock lock(*a.output);
-    const qbank::Bank bank =
-        a.input == kStream ? qbank::parseBank(readStandardInput(), kStdinName) : qbank::readBankFile(a.input);
-    qbank::writeBankDatabase(bank, *a.output);
-    print(stdout,
-          u"%1：%2 个题型，%3 道试题"_s.arg(*a.output).arg(bank.sorts.size()).arg(bank.questions.size()));
+    const auto [sorts, questions] = qbank::importBank(bankSource(a.input), *a.output);
+    print(stdout, u"%1：%2 个题型，%3 道试题"_s.arg(*a.output).arg(sorts).arg(questions));
     return kDone;
 }
 
@@ -245,7 +238,7 @@ int runExport(const QStringList &args)
     const Arguments &a = std::get<Arguments>(parsed);
     if (a.input == kStream)
         return usageError(u"export"_s, u"要导出的题库必须是 data.db 文件，不能是标准输入"_s, kExportHelp);
-    const QByteArray json = qbank::exportJson(qbank::readRawDatabase(a.input));
+    const QByteArray json = qbank::exportJson(a.input);
     if (!a.output || *a.output == kStream) {
         std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
         if (std::fflush(stdout) != 0)
@@ -269,15 +262,17 @@ int runCheck(const QStringList &args)
     const qbank::CheckReport report = qbank::checkBankFile(a.input, options);
     for (const qbank::Finding &finding : report.findings)
         print(stdout, finding.line());
+    if (report.count > static_cast<qint64>(report.findings.size()))
+        print(stdout, u"……另有 %1 个问题未列出"_s.arg(report.count - static_cast<qint64>(report.findings.size())));
     const QString what =
         u"%1 道试题，%2 个题型，%3"_s.arg(report.questions)
             .arg(report.sorts)
             .arg(options.pictures.isEmpty() ? u"未检查图片"_s : u"图片在 "_s + options.pictures);
-    if (report.findings.empty()) {
+    if (report.count == 0) {
         print(stdout, u"%1：没有发现问题（%2）"_s.arg(a.input, what));
         return kDone;
     }
-    print(stdout, u"%1：发现 %2 个问题（%3）"_s.arg(a.input).arg(report.findings.size()).arg(what));
+    print(stdout, u"%1：发现 %2 个问题（%3）"_s.arg(a.input).arg(report.count).arg(what));
     return kFindings;
 }
 
@@ -287,9 +282,8 @@ int runStats(const QStringList &args)
     if (const int *status = std::get_if<int>(&parsed))
         return *status;
     const Arguments &a = std::get<Arguments>(parsed);
-    const bool fromStdin = a.input == kStream;
-    const qbank::Bank bank = qbank::toBank(fromStdin ? readRawStandardInput() : qbank::readRawBank(a.input));
-    std::fputs(qbank::statsText(bank, fromStdin ? kStdinName : a.input).toUtf8().constData(), stdout);
+    const QString title = a.input == kStream ? kStdinName : a.input;
+    std::fputs(qbank::statsText(bankSource(a.input), title).toUtf8().constData(), stdout);
     return kDone;
 }
 

@@ -2,20 +2,19 @@
 
 #include "apperror.h"
 #include "dbmessages.h"
+#include "jsontext.h"
 
 #include <QFile>
 #include <QHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
 #include <QLocale>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryFile>
 #include <QUuid>
 #include <cmath>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +24,8 @@ namespace {
 // Whole numbers a JSON number (a double) carries exactly.
 constexpr double kLargestExact = 9.0e15;
 
+const QByteArray kSqliteHeader("SQLite format 3\0", 16);
+
 QString quoted(const QString &name)
 {
     QString text = name;
@@ -32,110 +33,183 @@ QString quoted(const QString &name)
     return u'"' + text + u'"';
 }
 
-std::pair<int, int> lineAndColumn(const QByteArray &json, qsizetype offset)
-{
-    int line = 1;
-    int column = 1;
-    for (qsizetype i = 0; i < offset && i < json.size(); ++i) {
-        if (json.at(i) == '\n') {
-            ++line;
-            column = 1;
-        } else if ((static_cast<unsigned char>(json.at(i)) & 0xC0) != 0x80) {
-            ++column; // count characters, not UTF-8 continuation bytes
-        }
-    }
-    return {line, column};
-}
-
 // ---- JSON ----------------------------------------------------------------
 
-Value field(const QJsonObject &object, const QString &name)
+// A fault met inside an entry, told once the entry's name is known.
+struct Pending {
+    QString suffix; // after the entry's name
+    QString what;
+    QString position;
+};
+
+void tell(RawSink &sink, const QString &name, const std::vector<Pending> &pending)
 {
-    const auto found = object.constFind(name);
-    return found == object.constEnd() ? Value{} : Value::fromJson(found.value());
+    for (const Pending &p : pending)
+        sink.structure({QString(), name + p.suffix, p.what, true, p.position});
 }
 
-RawSort readJsonSort(const QJsonValue &value, const QString &where, std::vector<StructureFault> &faults)
+QString notAnObject(JsonText &json)
+{
+    return u"应为对象，却是%1"_s.arg(json.value().describe());
+}
+
+RawSort readJsonSort(JsonText &json, qsizetype index, RawSink &sink)
 {
     RawSort sort;
-    sort.where = where;
-    if (!value.isObject()) {
-        faults.push_back({QString(), where, u"应为对象，却是%1"_s.arg(Value::fromJson(value).describe())});
+    sort.where = u"sorts[%1]"_s.arg(index);
+    if (json.next() != '{') {
+        sink.structure({QString(), sort.where, notAnObject(json)});
         sort.readable = false;
         return sort;
     }
-    const QJsonObject o = value.toObject();
-    sort.sortId = field(o, u"sortId"_s);
-    sort.sortname = field(o, u"sortname"_s);
-    const auto scale = o.constFind(u"scale"_s);
-    if (scale == o.constEnd()) {
-        faults.push_back({QString(), sort.name(), u"缺少字段“scale”"_s});
-    } else if (!scale.value().isArray()) {
-        faults.push_back(
-            {QString(), sort.name(),
-             u"字段“scale”应为 5 个整数的数组，却是%1"_s.arg(Value::fromJson(scale.value()).describe())});
-    } else {
-        const QJsonArray shares = scale.value().toArray();
-        if (shares.size() != 5)
-            faults.push_back({QString(), sort.name(),
-                              u"字段“scale”应有 5 个数（每个车型一个），却有 %1 个"_s.arg(shares.size())});
-        // Shares the list lacks stay Missing; the fault above names them.
-        for (qsizetype k = 0; k < shares.size() && k < 5; ++k)
-            sort.scale[static_cast<size_t>(k)] = Value::fromJson(shares.at(k));
-    }
+    std::optional<QString> scaleFault = u"缺少字段“scale”"_s;
+    json.members([&](const QString &key) {
+        if (key == u"sortId"_s) {
+            sort.sortId = json.value();
+        } else if (key == u"sortname"_s) {
+            sort.sortname = json.value();
+        } else if (key == u"subject"_s) {
+            sort.subject = json.value();
+        } else if (key == u"scale"_s) {
+            sort.scale = {};
+            scaleFault.reset();
+            if (json.next() != '[') {
+                scaleFault = u"字段“scale”应为 5 个整数的数组，却是%1"_s.arg(json.value().describe());
+                return;
+            }
+            qsizetype count = 0;
+            json.elements([&](qsizetype k) {
+                // Shares the list lacks stay Missing; the fault names them.
+                const Value share = json.value();
+                if (k < 5)
+                    sort.scale[static_cast<size_t>(k)] = share;
+                count = k + 1;
+            });
+            if (count != 5)
+                scaleFault = u"字段“scale”应有 5 个数（每个车型一个），却有 %1 个"_s.arg(count);
+        } else {
+            json.skip();
+        }
+    });
+    if (scaleFault)
+        sink.structure({QString(), sort.name(), *scaleFault, true, sort.where});
     return sort;
 }
 
-RawQuestion readJsonQuestion(const QJsonValue &value, const QString &where,
-                             std::vector<StructureFault> &faults)
+RawQuestion readJsonQuestion(JsonText &json, qsizetype index, RawSink &sink)
 {
     RawQuestion q;
-    q.where = where;
-    if (!value.isObject()) {
-        faults.push_back({QString(), where, u"应为对象，却是%1"_s.arg(Value::fromJson(value).describe())});
+    q.where = u"questions[%1]"_s.arg(index);
+    if (json.next() != '{') {
+        sink.structure({QString(), q.where, notAnObject(json)});
         q.readable = false;
         return q;
     }
-    const QJsonObject o = value.toObject();
-    q.subid = field(o, u"subid"_s);
-    q.typeId = field(o, u"typeId"_s);
-    q.sortId = field(o, u"sortId"_s);
-    q.stid = field(o, u"stid"_s);
-    q.subtitle = field(o, u"subtitle"_s);
-    q.subpic = field(o, u"subpic"_s);
-    q.info = field(o, u"info"_s);
-    q.errorTimes = field(o, u"errorTimes"_s);
-    const auto options = o.constFind(u"options"_s);
-    if (options == o.constEnd()) {
-        faults.push_back({QString(), q.name(), u"缺少字段“options”"_s});
-        q.optionsListed = false;
-        return q;
-    }
-    if (!options.value().isArray()) {
-        faults.push_back(
-            {QString(), q.name(),
-             u"字段“options”应为数组，却是%1"_s.arg(Value::fromJson(options.value()).describe())});
-        q.optionsListed = false;
-        return q;
-    }
-    const QJsonArray list = options.value().toArray();
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        const QString at = u"%1.options[%2]"_s.arg(where).arg(i);
-        if (!list.at(i).isObject()) {
-            faults.push_back({QString(), q.name() + u" 的 options[%1]"_s.arg(i),
-                              u"应为对象，却是%1"_s.arg(Value::fromJson(list.at(i)).describe())});
-            continue;
+    std::vector<Pending> pending{{QString(), u"缺少字段“options”"_s, q.where}};
+    q.optionsListed = false;
+    json.members([&](const QString &key) {
+        if (key == u"subid"_s) {
+            q.subid = json.value();
+        } else if (key == u"typeId"_s) {
+            q.typeId = json.value();
+        } else if (key == u"sortId"_s) {
+            q.sortId = json.value();
+        } else if (key == u"stid"_s) {
+            q.stid = json.value();
+        } else if (key == u"subtitle"_s) {
+            q.subtitle = json.value();
+        } else if (key == u"subpic"_s) {
+            q.subpic = json.value();
+        } else if (key == u"info"_s) {
+            q.info = json.value();
+        } else if (key == u"errorTimes"_s) {
+            q.errorTimes = json.value();
+        } else if (key == u"subject"_s) {
+            q.subject = json.value();
+        } else if (key == u"options"_s) {
+            pending.clear();
+            q.options.clear();
+            q.optionCount = 0;
+            if (json.next() != '[') {
+                pending.push_back(
+                    {QString(), u"字段“options”应为数组，却是%1"_s.arg(json.value().describe()), q.where});
+                q.optionsListed = false;
+                return;
+            }
+            q.optionsListed = true;
+            json.elements([&](qsizetype i) {
+                const QString at = u"%1.options[%2]"_s.arg(q.where).arg(i);
+                if (json.next() != '{') {
+                    pending.push_back({u" 的 options[%1]"_s.arg(i), notAnObject(json), at});
+                    return;
+                }
+                RawOption option;
+                option.where = at;
+                json.members([&](const QString &field) {
+                    if (field == u"optid"_s)
+                        option.optid = json.value();
+                    else if (field == u"optcontent"_s)
+                        option.optcontent = json.value();
+                    else if (field == u"iskey"_s)
+                        option.iskey = json.value();
+                    else
+                        json.skip();
+                });
+                if (++q.optionCount <= kKeptOptions)
+                    q.options.push_back(std::move(option));
+            });
+        } else {
+            json.skip();
         }
-        const QJsonObject option = list.at(i).toObject();
-        RawOption raw;
-        raw.where = at;
-        raw.subid = q.subid;
-        raw.optid = field(option, u"optid"_s);
-        raw.optcontent = field(option, u"optcontent"_s);
-        raw.iskey = field(option, u"iskey"_s);
-        q.options.push_back(std::move(raw));
-    }
+    });
+    for (RawOption &option : q.options)
+        option.subid = q.subid;
+    tell(sink, q.name(), pending);
     return q;
+}
+
+// The whole text is checked, and the two lists found, before the first
+// entry is handed on; then types come first, whatever the order in the file.
+void readJson(const QByteArray &bytes, const QString &source, RawSink &sink)
+{
+    JsonText json(bytes, source);
+    if (json.next() != '{') {
+        json.skip();
+        json.end();
+        throw AppError(u"%1：顶层：应为对象"_s.arg(source));
+    }
+    qsizetype lists[2] = {-1, -1};
+    qsizetype entries[2] = {0, 0};
+    json.members([&](const QString &key) {
+        const int list = key == u"sorts"_s ? 0 : key == u"questions"_s ? 1 : -1;
+        if (list >= 0) {
+            lists[list] = json.pos();
+            if (json.next() == '[') {
+                entries[list] = 0;
+                json.elements([&](qsizetype) {
+                    json.skip();
+                    ++entries[list];
+                });
+                return;
+            }
+        }
+        json.skip();
+    });
+    json.end();
+    const QString names[2] = {u"sorts"_s, u"questions"_s};
+    for (int list = 0; list < 2; ++list) {
+        if (lists[list] < 0)
+            throw AppError(u"%1：顶层：字段“%2”应为数组，却是缺少"_s.arg(source, names[list]));
+        json.seek(lists[list]);
+        if (json.next() != '[')
+            throw AppError(u"%1：顶层：字段“%2”应为数组，却是%3"_s.arg(source, names[list], json.value().describe()));
+    }
+    sink.begin(Format::Json, source, entries[1]);
+    json.seek(lists[0]);
+    json.elements([&](qsizetype i) { sink.sort(readJsonSort(json, i, sink)); });
+    json.seek(lists[1]);
+    json.elements([&](qsizetype i) { sink.question(readJsonQuestion(json, i, sink)); });
+    sink.end();
 }
 
 // ---- SQLite --------------------------------------------------------------
@@ -143,14 +217,14 @@ RawQuestion readJsonQuestion(const QJsonValue &value, const QString &where,
 // A read-only connection that is removed again however the reading ends.
 class ReadConnection {
 public:
-    explicit ReadConnection(const QString &path)
+    explicit ReadConnection(const QString &path, const QString &name)
         : m_name(u"qbank-read-"_s + QUuid::createUuid().toString(QUuid::Id128))
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_name);
         db.setDatabaseName(path);
         db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
         if (!db.open())
-            throw AppError(data::dbMessage(u"无法打开题库"_s, path, db.lastError()));
+            throw AppError(data::dbMessage(u"无法打开题库"_s, name, db.lastError()));
     }
     ~ReadConnection()
     {
@@ -176,78 +250,83 @@ struct ColumnInfo {
     bool primaryKey = false;
 };
 
-// The columns of a table by lower-case name; empty when there is no table.
-QHash<QString, ColumnInfo> columnsOf(const QSqlDatabase &db, const QString &table, const QString &file)
-{
-    QSqlQuery query(db);
-    if (!query.exec(u"PRAGMA table_info(%1)"_s.arg(quoted(table))))
-        throw AppError(data::dbMessage(u"无法读取表 %1"_s.arg(table), file, query.lastError()));
-    QHash<QString, ColumnInfo> columns;
-    while (query.next()) {
-        ColumnInfo c;
-        c.name = query.value(1).toString();
-        c.type = query.value(2).toString();
-        c.defaultValue = query.value(4).isNull() ? QString() : query.value(4).toString();
-        c.primaryKey = query.value(5).toInt() != 0;
-        columns.insert(c.name.toLower(), c);
-    }
-    return columns;
-}
-
-// Reads every row of a table in insertion order; each row by lower-case
-// column name. Columns the table lacks are reported once and read Missing.
-class TableReader {
+// One table of a bank: which of the columns the program reads it has
+// (reported once when missing), and its rows read in insertion order,
+// each column by its lower-case name.
+class DbTable {
 public:
-    TableReader(const QSqlDatabase &db, const QString &table, const QStringList &needed, const QString &file,
-                std::vector<StructureFault> &faults)
-        : m_table(table)
+    // `optional` columns may be missing without a fault.
+    DbTable(const QSqlDatabase &db, const QString &table, const QStringList &needed, const QString &file,
+            RawSink &sink, const QStringList &optional = {})
+        : m_db(db), m_table(table), m_file(file)
     {
-        m_columns = columnsOf(db, table, file);
+        QSqlQuery query(db);
+        if (!query.exec(u"PRAGMA table_info(%1)"_s.arg(quoted(table))))
+            throw AppError(data::dbMessage(u"无法读取表 %1"_s.arg(table), file, query.lastError()));
+        while (query.next()) {
+            ColumnInfo c;
+            c.name = query.value(1).toString();
+            c.type = query.value(2).toString();
+            c.defaultValue = query.value(4).isNull() ? QString() : query.value(4).toString();
+            c.primaryKey = query.value(5).toInt() != 0;
+            m_columns.insert(c.name.toLower(), c);
+        }
         if (m_columns.isEmpty()) {
-            faults.push_back({table, u"表 %1"_s.arg(table), u"题库中没有这张表"_s});
+            sink.structure({table, u"表 %1"_s.arg(table), u"题库中没有这张表"_s});
             return;
         }
-        for (const QString &c : needed) {
-            if (!m_columns.contains(c.toLower()))
-                faults.push_back({table, u"表 %1"_s.arg(table), u"缺少列 %1"_s.arg(c)});
-        }
-        m_exists = true;
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
-        if (!query.exec(u"SELECT * FROM %1 ORDER BY rowid"_s.arg(quoted(table))))
-            throw AppError(data::dbMessage(u"无法读取表 %1"_s.arg(table), file, query.lastError()));
-        const QSqlRecord record = query.record();
-        for (int i = 0; i < record.count(); ++i)
-            m_positions.insert(record.fieldName(i).toLower(), i);
-        while (query.next()) {
-            std::vector<QVariant> row;
-            row.reserve(static_cast<size_t>(record.count()));
-            for (int i = 0; i < record.count(); ++i)
-                row.push_back(query.value(i));
-            m_rows.push_back(std::move(row));
+        for (const QString &c : needed + optional) {
+            const auto found = m_columns.constFind(c.toLower());
+            if (found == m_columns.constEnd()) {
+                if (!optional.contains(c))
+                    sink.structure({table, u"表 %1"_s.arg(table), u"缺少列 %1"_s.arg(c)});
+            } else {
+                m_positions.insert(c.toLower(), static_cast<int>(m_selected.size()) + 1);
+                m_selected << quoted(found->name);
+            }
         }
     }
 
-    bool exists() const { return m_exists; }
-    size_t rowCount() const { return m_rows.size(); }
+    bool exists() const { return !m_columns.isEmpty(); }
+    bool has(const QString &column) const { return m_positions.contains(column.toLower()); }
     const QHash<QString, ColumnInfo> &columns() const { return m_columns; }
+    QString column(const QString &name) const { return quoted(m_columns.value(name.toLower()).name); }
 
-    Value value(size_t row, const QString &column) const
+    // Its rows in insertion order: the row's number first, then the
+    // columns the program reads that the table has.
+    QSqlQuery rows() const
+    {
+        QSqlQuery query(m_db);
+        query.setForwardOnly(true);
+        if (!query.exec(u"SELECT %1 FROM %2 ORDER BY rowid"_s.arg((QStringList{u"rowid"_s} + m_selected).join(u", "_s),
+                                                                  quoted(m_table))))
+            fail(query);
+        return query;
+    }
+
+    // The list the program reads, for a statement of its own.
+    QString selected() const { return m_selected.join(u", "_s); }
+
+    Value value(const QSqlQuery &row, const QString &column) const
     {
         const auto found = m_positions.constFind(column.toLower());
-        if (found == m_positions.constEnd())
-            return Value{};
-        return Value::fromSql(m_rows[row][static_cast<size_t>(found.value())]);
+        return found == m_positions.constEnd() ? Value{} : Value::fromSql(row.value(found.value()));
     }
 
-    QString where(size_t row) const { return u"%1 表第 %2 行"_s.arg(m_table).arg(row + 1); }
+    QString where(qint64 row) const { return u"%1 表第 %2 行"_s.arg(m_table).arg(row); }
+
+    [[noreturn]] void fail(const QSqlQuery &query) const
+    {
+        throw AppError(data::dbMessage(u"无法读取表 %1"_s.arg(m_table), m_file, query.lastError()));
+    }
 
 private:
+    QSqlDatabase m_db;
     QString m_table;
-    bool m_exists = false;
+    QString m_file;
     QHash<QString, ColumnInfo> m_columns;
-    QHash<QString, int> m_positions;
-    std::vector<std::vector<QVariant>> m_rows;
+    QHash<QString, int> m_positions; // column -> its place in rows()
+    QStringList m_selected;
 };
 
 bool isZeroDefault(const QString &defaultValue)
@@ -261,8 +340,8 @@ bool isZeroDefault(const QString &defaultValue)
     return ok && number == 0;
 }
 
-void checkStructure(const QSqlDatabase &db, const TableReader &subject, const TableReader &note,
-                    const QString &file, std::vector<StructureFault> &faults)
+void checkStructure(const QSqlDatabase &db, const DbTable &subject, const DbTable &note, const QString &file,
+                    RawSink &sink)
 {
     if (subject.exists()) {
         // The program opens subject by its index subId: one of that name
@@ -274,14 +353,14 @@ void checkStructure(const QSqlDatabase &db, const TableReader &subject, const Ta
         if (!query.exec())
             throw AppError(data::dbMessage(u"无法读取索引"_s, file, query.lastError()));
         if (!query.next()) {
-            faults.push_back({u"subject"_s, u"表 subject"_s, u"没有索引 subId"_s, false});
+            sink.structure({u"subject"_s, u"表 subject"_s, u"没有索引 subId"_s, false});
         } else {
             const QString index = query.value(0).toString();
             query.finish();
             QSqlQuery info(db);
             if (!info.exec(u"PRAGMA index_info(%1)"_s.arg(quoted(index))) || !info.next() ||
                 info.value(2).toString().compare(u"subid"_s, Qt::CaseInsensitive) != 0)
-                faults.push_back({u"subject"_s, u"表 subject"_s, u"索引 subId 不是按 subid 排序的"_s, false});
+                sink.structure({u"subject"_s, u"表 subject"_s, u"索引 subId 不是按 subid 排序的"_s, false});
         }
     }
     if (note.exists()) {
@@ -293,15 +372,158 @@ void checkStructure(const QSqlDatabase &db, const TableReader &subject, const Ta
                 keys += c.primaryKey ? 1 : 0;
             if (!noteId->primaryKey || keys != 1 ||
                 noteId->type.compare(u"INTEGER"_s, Qt::CaseInsensitive) != 0)
-                faults.push_back({u"note"_s, u"表 note"_s,
-                                  u"列 noteId 应为 INTEGER PRIMARY KEY，由数据库在添加行时编号"_s, false});
+                sink.structure({u"note"_s, u"表 note"_s,
+                                u"列 noteId 应为 INTEGER PRIMARY KEY，由数据库在添加行时编号"_s, false});
         }
         for (const QString &name : {u"optionid"_s, u"isright"_s}) {
             const auto c = columns.constFind(name);
             if (c != columns.constEnd() && !isZeroDefault(c->defaultValue))
-                faults.push_back({u"note"_s, u"表 note"_s, u"列 %1 的默认值应为 0"_s.arg(c->name), false});
+                sink.structure({u"note"_s, u"表 note"_s, u"列 %1 的默认值应为 0"_s.arg(c->name), false});
         }
     }
+}
+
+// A whole number as the program compares it: stored as one, or as a real
+// without a fraction.
+QString integral(const QString &column)
+{
+    return u"(typeof(%1) = 'integer' OR (typeof(%1) = 'real' AND %1 = CAST(%1 AS INTEGER)))"_s.arg(column);
+}
+
+// The options of a database, in a copy of its own numbered in insertion
+// order and indexed by question, so that each question's options are found
+// at once whatever indexes the bank has (the temporary copy lives as long
+// as the connection; the bank itself is only read).
+class OptionFinder {
+public:
+    OptionFinder(const QSqlDatabase &db, const DbTable &options, const DbTable &subject)
+        : m_options(options), m_byQuestion(db), m_stray(db)
+    {
+        QSqlQuery query(db);
+        if (!query.exec(u"CREATE TEMP TABLE qbank_options AS SELECT row_number() OVER (ORDER BY rowid) "
+                        "AS qbank_row, %1 FROM main.options"_s.arg(options.selected())) ||
+            !query.exec(u"CREATE INDEX temp.qbank_options_subid ON qbank_options (subid, qbank_row)"_s))
+            options.fail(query);
+        const QString columns = u"qbank_row, "_s + options.selected();
+        m_byQuestion.setForwardOnly(true);
+        if (!m_byQuestion.prepare(u"SELECT %1 FROM temp.qbank_options WHERE subid = ? AND %2 ORDER BY qbank_row"_s
+                                      .arg(columns, integral(u"subid"_s))))
+            options.fail(m_byQuestion);
+        // An option whose subid is no question's, as the program's filter
+        // subid=<n> would never deliver it.
+        m_stray.setForwardOnly(true);
+        const QString subid = subject.column(u"subid"_s);
+        if (!m_stray.exec(u"SELECT %1 FROM temp.qbank_options WHERE NOT (%2 AND subid IN "
+                          "(SELECT %3 FROM main.subject WHERE %4)) ORDER BY qbank_row"_s
+                              .arg(columns, integral(u"subid"_s), subid, integral(subid))))
+            options.fail(m_stray);
+    }
+
+    void addTo(RawQuestion &q)
+    {
+        if (!q.subid.isInteger())
+            return;
+        m_byQuestion.addBindValue(q.subid.integer);
+        if (!m_byQuestion.exec())
+            m_options.fail(m_byQuestion);
+        while (m_byQuestion.next()) {
+            if (++q.optionCount <= kKeptOptions)
+                q.options.push_back(option(m_byQuestion));
+        }
+        m_byQuestion.finish();
+    }
+
+    bool nextStray(RawOption &o)
+    {
+        if (!m_stray.next())
+            return false;
+        o = option(m_stray);
+        return true;
+    }
+
+private:
+    RawOption option(const QSqlQuery &row) const
+    {
+        RawOption o;
+        o.where = m_options.where(row.value(0).toLongLong());
+        o.subid = m_options.value(row, u"subid"_s);
+        o.optid = m_options.value(row, u"optid"_s);
+        o.optcontent = m_options.value(row, u"optcontent"_s);
+        o.iskey = m_options.value(row, u"iskey"_s);
+        return o;
+    }
+
+    const DbTable &m_options;
+    QSqlQuery m_byQuestion;
+    QSqlQuery m_stray;
+};
+
+void readDatabase(const QString &path, const QString &name, RawSink &sink)
+{
+    const ReadConnection connection(path, name);
+    const QSqlDatabase db = connection.db();
+    {
+        // How many questions are coming (none without the table).
+        QSqlQuery count(db);
+        sink.begin(Format::Database, name,
+                   count.exec(u"SELECT count(*) FROM subject"_s) && count.next() ? count.value(0).toLongLong() : 0);
+    }
+
+    // sort.subject is optional: a bank made before it holds 科目一 only.
+    const DbTable sort(db, u"sort"_s,
+                       {u"sortId"_s, u"sortname"_s, u"scale0"_s, u"scale1"_s, u"scale2"_s, u"scale3"_s, u"scale4"_s},
+                       name, sink, {u"subject"_s});
+    const DbTable subject(db, u"subject"_s,
+                          {u"subid"_s, u"subtitle"_s, u"subpic"_s, u"info"_s, u"typeId"_s, u"sortId"_s, u"stid"_s,
+                           u"errorTimes"_s},
+                          name, sink);
+    const DbTable options(db, u"options"_s, {u"subid"_s, u"optcontent"_s, u"optid"_s, u"iskey"_s}, name, sink);
+    const DbTable note(db, u"note"_s, {u"noteId"_s, u"subid"_s, u"optionid"_s, u"isright"_s}, name, sink);
+    checkStructure(db, subject, note, name, sink);
+
+    if (sort.exists()) {
+        QSqlQuery rows = sort.rows();
+        for (qint64 row = 1; rows.next(); ++row) {
+            RawSort s;
+            s.where = sort.where(row);
+            s.sortId = sort.value(rows, u"sortId"_s);
+            s.sortname = sort.value(rows, u"sortname"_s);
+            for (size_t k = 0; k < 5; ++k)
+                s.scale[k] = sort.value(rows, u"scale%1"_s.arg(k));
+            s.subject = sort.value(rows, u"subject"_s);
+            sink.sort(s);
+        }
+    }
+
+    // Without a subid column on both sides no option can be matched; the
+    // missing column is the one fault to report then.
+    const bool matched = subject.has(u"subid"_s) && options.has(u"subid"_s);
+    std::optional<OptionFinder> finder;
+    if (matched)
+        finder.emplace(db, options, subject);
+    if (subject.exists()) {
+        QSqlQuery rows = subject.rows();
+        for (qint64 row = 1; rows.next(); ++row) {
+            RawQuestion q;
+            q.where = subject.where(row);
+            q.subid = subject.value(rows, u"subid"_s);
+            q.typeId = subject.value(rows, u"typeId"_s);
+            q.sortId = subject.value(rows, u"sortId"_s);
+            q.stid = subject.value(rows, u"stid"_s);
+            q.subtitle = subject.value(rows, u"subtitle"_s);
+            q.subpic = subject.value(rows, u"subpic"_s);
+            q.info = subject.value(rows, u"info"_s);
+            q.errorTimes = subject.value(rows, u"errorTimes"_s);
+            q.optionsListed = matched;
+            if (finder)
+                finder->addTo(q);
+            sink.question(q);
+        }
+    }
+    RawOption stray;
+    while (finder && finder->nextStray(stray))
+        sink.strayOption(stray);
+    sink.end();
 }
 
 } // namespace
@@ -318,45 +540,6 @@ Value Value::fromDouble(double d)
         v.kind = Kind::Number;
     }
     v.number = d;
-    return v;
-}
-
-Value Value::fromJson(const QJsonValue &value)
-{
-    Value v;
-    switch (value.type()) {
-    case QJsonValue::Null: v.kind = Kind::Null; break;
-    case QJsonValue::Double: {
-        // A whole number that fits 64 bits is kept exactly as written, the
-        // largest ones included.
-        const QVariant number = value.toVariant();
-        if (number.typeId() == QMetaType::LongLong) {
-            v.kind = Kind::Integer;
-            v.integer = number.toLongLong();
-            v.number = value.toDouble();
-        } else {
-            v = fromDouble(value.toDouble());
-        }
-        break;
-    }
-    case QJsonValue::String:
-        v.kind = Kind::Text;
-        v.text = value.toString();
-        break;
-    case QJsonValue::Bool:
-        v.kind = Kind::Other;
-        v.text = value.toBool() ? u"布尔值 true"_s : u"布尔值 false"_s;
-        break;
-    case QJsonValue::Array:
-        v.kind = Kind::Other;
-        v.text = u"数组"_s;
-        break;
-    case QJsonValue::Object:
-        v.kind = Kind::Other;
-        v.text = u"对象"_s;
-        break;
-    default: v.kind = Kind::Missing; break;
-    }
     return v;
 }
 
@@ -395,7 +578,7 @@ QString Value::describe() const
     case Kind::Missing: return u"缺少"_s;
     case Kind::Null: return u" null"_s;
     case Kind::Integer: return u"整数 %1"_s.arg(integer);
-    case Kind::Number: return u"数字 %1"_s.arg(numberText(number));
+    case Kind::Number: return u"数字 %1"_s.arg(text.isEmpty() ? numberText(number) : text);
     case Kind::Text: {
         QString shown = text.left(20);
         if (shown.size() < text.size())
@@ -433,132 +616,34 @@ bool isSqliteFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    return file.read(16) == QByteArray("SQLite format 3\0", 16);
+    return file.read(16) == kSqliteHeader;
 }
 
-RawBank readRawBank(const QString &path)
+void readRawBank(const BankSource &source, RawSink &sink, bool databaseOnly)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError(u"无法读取 %1：%2"_s.arg(path, file.errorString()));
-    const QByteArray head = file.peek(16);
-    if (head == QByteArray("SQLite format 3\0", 16)) {
-        file.close();
-        return readRawDatabase(path);
+    QByteArray bytes = source.bytes;
+    if (!source.file.isEmpty()) {
+        QFile file(source.file);
+        if (!file.open(QIODevice::ReadOnly))
+            throw AppError(u"无法读取 %1：%2"_s.arg(source.name, file.errorString()));
+        if (file.peek(16) == kSqliteHeader) {
+            file.close();
+            readDatabase(source.file, source.name, sink);
+            return;
+        }
+        if (!databaseOnly)
+            bytes = file.readAll();
+    } else if (bytes.startsWith(kSqliteHeader)) {
+        // SQLite reads files only.
+        QTemporaryFile file;
+        if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
+            throw AppError(u"无法为%1的题库建立临时文件：%2"_s.arg(source.name, file.errorString()));
+        readDatabase(file.fileName(), source.name, sink);
+        return;
     }
-    return parseRawJson(file.readAll(), path);
-}
-
-QJsonObject parseJsonObject(const QByteArray &json, const QString &source)
-{
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError) {
-        const auto [line, column] = lineAndColumn(json, error.offset);
-        throw AppError(u"%1：第 %2 行第 %3 列：JSON 格式错误：%4"_s.arg(source).arg(line).arg(column).arg(
-            error.errorString()));
-    }
-    if (!document.isObject())
-        throw AppError(u"%1：顶层：应为对象"_s.arg(source));
-    return document.object();
-}
-
-RawBank parseRawJson(const QByteArray &json, const QString &source)
-{
-    const QJsonObject root = parseJsonObject(json, source);
-    for (const QString &list : {u"sorts"_s, u"questions"_s}) {
-        if (!root.value(list).isArray())
-            throw AppError(u"%1：顶层：字段“%2”应为数组，却是%3"_s.arg(
-                source, list,
-                root.contains(list) ? Value::fromJson(root.value(list)).describe() : u"缺少"_s));
-    }
-
-    RawBank bank;
-    bank.source = RawBank::Source::Json;
-    bank.file = source;
-    const QJsonArray sorts = root.value(u"sorts"_s).toArray();
-    for (qsizetype i = 0; i < sorts.size(); ++i)
-        bank.sorts.push_back(readJsonSort(sorts.at(i), u"sorts[%1]"_s.arg(i), bank.structure));
-    const QJsonArray questions = root.value(u"questions"_s).toArray();
-    bank.questions.reserve(static_cast<size_t>(questions.size()));
-    for (qsizetype i = 0; i < questions.size(); ++i)
-        bank.questions.push_back(
-            readJsonQuestion(questions.at(i), u"questions[%1]"_s.arg(i), bank.structure));
-    return bank;
-}
-
-RawBank readRawDatabase(const QString &path)
-{
-    if (!isSqliteFile(path))
-        throw AppError(u"%1 不是 SQLite 数据库"_s.arg(path));
-    RawBank bank;
-    bank.source = RawBank::Source::Database;
-    bank.file = path;
-    const ReadConnection connection(path);
-    const QSqlDatabase db = connection.db();
-
-    const TableReader sort(
-        db, u"sort"_s,
-        {u"sortId"_s, u"sortname"_s, u"scale0"_s, u"scale1"_s, u"scale2"_s, u"scale3"_s, u"scale4"_s}, path,
-        bank.structure);
-    const TableReader subject(db, u"subject"_s,
-                              {u"subid"_s, u"subtitle"_s, u"subpic"_s, u"info"_s, u"typeId"_s, u"sortId"_s,
-                               u"stid"_s, u"errorTimes"_s},
-                              path, bank.structure);
-    const TableReader options(db, u"options"_s, {u"subid"_s, u"optcontent"_s, u"optid"_s, u"iskey"_s}, path,
-                              bank.structure);
-    const TableReader note(db, u"note"_s, {u"noteId"_s, u"subid"_s, u"optionid"_s, u"isright"_s}, path,
-                           bank.structure);
-    checkStructure(db, subject, note, path, bank.structure);
-
-    for (size_t row = 0; row < sort.rowCount(); ++row) {
-        RawSort s;
-        s.where = sort.where(row);
-        s.sortId = sort.value(row, u"sortId"_s);
-        s.sortname = sort.value(row, u"sortname"_s);
-        for (size_t k = 0; k < 5; ++k)
-            s.scale[k] = sort.value(row, u"scale%1"_s.arg(k));
-        bank.sorts.push_back(std::move(s));
-    }
-
-    QMultiHash<qint64, size_t> questionsOf; // subid -> the questions with it
-    bank.questions.reserve(subject.rowCount());
-    for (size_t row = 0; row < subject.rowCount(); ++row) {
-        RawQuestion q;
-        q.where = subject.where(row);
-        q.subid = subject.value(row, u"subid"_s);
-        q.typeId = subject.value(row, u"typeId"_s);
-        q.sortId = subject.value(row, u"sortId"_s);
-        q.stid = subject.value(row, u"stid"_s);
-        q.subtitle = subject.value(row, u"subtitle"_s);
-        q.subpic = subject.value(row, u"subpic"_s);
-        q.info = subject.value(row, u"info"_s);
-        q.errorTimes = subject.value(row, u"errorTimes"_s);
-        if (q.subid.isInteger())
-            questionsOf.insert(q.subid.integer, bank.questions.size());
-        bank.questions.push_back(std::move(q));
-    }
-
-    // Without a subid column on both sides no option can be matched; the
-    // missing column is the one fault to report then.
-    bank.optionsMatched = subject.columns().contains(u"subid"_s) && options.columns().contains(u"subid"_s);
-    for (size_t row = 0; bank.optionsMatched && row < options.rowCount(); ++row) {
-        RawOption o;
-        o.where = options.where(row);
-        o.subid = options.value(row, u"subid"_s);
-        o.optid = options.value(row, u"optid"_s);
-        o.optcontent = options.value(row, u"optcontent"_s);
-        o.iskey = options.value(row, u"iskey"_s);
-        // As the program's filter subid=<n> delivers them: to every
-        // question with that subid (there should be one).
-        const QList<size_t> owners =
-            o.subid.isInteger() ? questionsOf.values(o.subid.integer) : QList<size_t>();
-        if (owners.isEmpty())
-            bank.strayOptions.push_back(std::move(o));
-        for (const size_t owner : owners)
-            bank.questions[owner].options.push_back(o);
-    }
-    return bank;
+    if (databaseOnly)
+        throw AppError(u"%1 不是 SQLite 数据库"_s.arg(source.name));
+    readJson(bytes, source.name, sink);
 }
 
 bool isPictureName(const QString &subpic)

@@ -4,17 +4,13 @@
 #include <QString>
 #include <QVariant>
 #include <array>
-#include <optional>
 #include <vector>
-
-class QJsonObject;
-class QJsonValue;
 
 namespace qbank {
 
 // One value of a bank as it stands in the file, before anything is assumed
-// about it: a JSON value or a database cell. `check` judges these; `export`
-// and `stats` convert them and stop at the first that does not fit.
+// about it: a JSON value or a database cell. The validator judges these; the
+// bank is made of them only once it has passed.
 struct Value {
     enum class Kind {
         Missing, // a JSON key that is not there, or a column the table lacks
@@ -27,9 +23,9 @@ struct Value {
     Kind kind = Kind::Missing;
     qint64 integer = 0;
     double number = 0;
-    QString text; // the text, or for Other what it is
+    // The text; for Other what it is; for a JSON Number the number as written.
+    QString text;
 
-    static Value fromJson(const QJsonValue &value);
     static Value fromDouble(double d);
     static Value fromSql(const QVariant &value);
 
@@ -38,6 +34,10 @@ struct Value {
     // What the value is, for messages: "null", "文本“abc”", "数字 1.5", ...
     QString describe() const;
 };
+
+// The options of a question that are kept: far more than any question
+// has, few enough that a question of a million options takes no memory.
+constexpr qsizetype kKeptOptions = 64;
 
 // Where a row stands in its file, for messages: "questions[3]" or
 // "subject 表第 4 行".
@@ -60,8 +60,12 @@ struct RawQuestion {
     Value subpic;
     Value info;
     Value errorTimes;
-    std::vector<RawOption> options; // in the order the program delivers them
-    bool optionsListed = true;      // false: a JSON question without an options array
+    Value subject; // JSON only, and optional: the exam, as its type says
+    std::vector<RawOption> options; // in the order the program delivers them, the first kKeptOptions
+    qsizetype optionCount = 0;      // how many the question has
+    // false: the options cannot be known (a JSON question without an options
+    // array, or a database whose options cannot be matched with questions)
+    bool optionsListed = true;
 
     // "试题 subid 17" when the subid is a number, else where it stands.
     QString name() const;
@@ -73,6 +77,7 @@ struct RawSort {
     Value sortId;
     Value sortname;
     std::array<Value, 5> scale;
+    Value subject; // optional: 1 科目一 (when missing), 4 科目四
 
     // "题型 sortId 3（文明驾驶常识）" when it can, else where it stands.
     QString name() const;
@@ -81,6 +86,12 @@ struct RawSort {
 // Something about the file's make-up that the program needs and does not
 // find: a missing table, column or index, a scale list of the wrong length.
 struct StructureFault {
+    StructureFault(const QString &table_, const QString &where_, const QString &what_, bool hidesValues_ = true,
+                   const QString &position_ = QString())
+        : table(table_), where(where_), what(what_), hidesValues(hidesValues_), position(position_)
+    {
+    }
+
     QString table; // the table it is about, lower case; empty in JSON
     QString where;
     QString what;
@@ -88,21 +99,43 @@ struct StructureFault {
     // JSON entry of the wrong shape), as opposed to a missing index or a
     // note table that does not number its rows.
     bool hidesValues = true;
+    QString position; // the entry of a JSON file it is in, when `where` names it otherwise
 };
 
-struct RawBank {
-    enum class Source { Json, Database };
-    Source source = Source::Json;
-    QString file;
-    std::vector<RawSort> sorts;         // in file order (database: insertion order)
-    std::vector<RawQuestion> questions; // in file order (database: insertion order)
-    // Database rows of options whose subid is no question's subid.
-    std::vector<RawOption> strayOptions;
-    // False when a database's options cannot be matched with its questions
-    // at all (no options table, or no subid column on either side).
-    bool optionsMatched = true;
-    std::vector<StructureFault> structure;
+enum class Format { Json, Database };
+
+// Where a bank is read from: a file, or the bytes of one (standard input).
+struct BankSource {
+    QString file;     // the file; empty when `bytes` holds the bank
+    QByteArray bytes; // JSON or an SQLite database
+    QString name;     // the bank in messages
+
+    static BankSource path(const QString &file) { return {file, {}, file}; }
+    static BankSource data(const QByteArray &bytes, const QString &name) { return {{}, bytes, name}; }
 };
+
+// Receives a bank as the reader meets it: its format, then every question
+// type, then each question with its options, then the options of no
+// question (databases). A fault of the file's make-up arrives when it is
+// met; a database's come first.
+class RawSink {
+public:
+    virtual ~RawSink() = default;
+    // `questions`: how many question entries will come.
+    virtual void begin(Format format, const QString &file, qint64 questions) = 0;
+    virtual void structure(const StructureFault &fault) = 0;
+    virtual void sort(const RawSort &sort) = 0;
+    virtual void question(const RawQuestion &question) = 0;
+    virtual void strayOption(const RawOption &option) = 0;
+    virtual void end() = 0;
+};
+
+// The one reader of banks: a data.db or a JSON file in the import format,
+// told apart by content, handed to `sink` piece by piece. Throws AppError
+// when the source cannot be read or is not a bank at all (broken JSON, not
+// an object, no question list, not an SQLite database, or not a database
+// when `databaseOnly`). Everything else is handed on as it stands.
+void readRawBank(const BankSource &source, RawSink &sink, bool databaseOnly = false);
 
 // A number for messages, in as few digits as give it back exactly
 // (12345678.5, 1e+20), never rounded to six.
@@ -111,21 +144,10 @@ QString numberText(double number);
 // Is the file an SQLite database? Tells by its first 16 bytes.
 bool isSqliteFile(const QString &path);
 
-// Reads a bank from a data.db or from a JSON file in the import format,
-// telling the two apart by content. Throws AppError when the file cannot be
-// read or is not a bank at all (broken JSON, not an object, no question
-// list, not an SQLite database). Everything else is read as it stands.
-RawBank readRawBank(const QString &path);
-RawBank readRawDatabase(const QString &path);
-RawBank parseRawJson(const QByteArray &json, const QString &source);
-
 // A picture name the program can use: a file inside upload/, given by a
 // relative name that never climbs out of the folder.
 bool isPictureName(const QString &subpic);
 
-// Parses a JSON document whose top level must be an object. Throws AppError
-// naming `source` and, for bad JSON, the line and column.
-QJsonObject parseJsonObject(const QByteArray &json, const QString &source);
 // Does the question name a picture? "NULL", blank or null mean none.
 bool namesPicture(const Value &subpic);
 
