@@ -727,10 +727,11 @@ void QbankToolsTest::importKeepsOffARunningProgram()
     QVERIFY(!QFile::exists(data::lockFileName(db)));
 }
 
-// Draws a paper for every vehicle class from the bank in the program folder
-// and holds it against the shares: every type's true/false questions in
-// ascending sortId, then every type's multiple-choice questions, no question
-// twice.
+// Draws a paper of every exam the bank holds for every vehicle class from the
+// bank in the program folder, no question twice. 科目一: every type's
+// true/false questions in ascending sortId, then every type's multiple-choice
+// questions, each type giving its share. 科目四: 20 true/false, 20 one-answer
+// and 10 multi-answer questions from the 科目四 types with a share.
 void QbankToolsTest::verifyPapers(const qbank::Bank &bank)
 {
     testing::TestMessages &messages = testing::installMessages();
@@ -739,44 +740,54 @@ void QbankToolsTest::verifyPapers(const qbank::Bank &bank)
     std::map<qint64, const qbank::Question *> questions;
     for (const qbank::Question &q : bank.questions)
         questions[q.subid] = &q;
-    std::vector<const qbank::Sort *> sorts;
+    std::map<qint64, const qbank::Sort *> sorts;
     for (const qbank::Sort &s : bank.sorts)
-        sorts.push_back(&s);
-    std::sort(sorts.begin(), sorts.end(),
-              [](const qbank::Sort *a, const qbank::Sort *b) { return a->sortId < b->sortId; });
+        sorts[s.sortId] = &s;
 
     quint32 counter = 0;
     const exam::SeedSource seeds = [&counter] { return counter += 2654435761u; };
-    for (int k = 0; k < qbank::kVehicleClasses; ++k) {
-        QStringList expected;
-        for (const int kind : {1, 2}) {
-            for (const qbank::Sort *s : sorts) {
-                const qint64 share = s->scale[static_cast<size_t>(k)];
-                if (share <= 0)
-                    continue;
-                const qint64 f = (4 * share) / 10;
-                for (qint64 i = 0; i < (kind == 1 ? f : share - f); ++i)
-                    expected << u"%1/%2"_s.arg(s->sortId).arg(kind);
+    for (const int examId : app::ado().exams()) {
+        app::ado().setExam(examId);
+        for (int k = 0; k < qbank::kVehicleClasses; ++k) {
+            QStringList expected;
+            if (examId == exam::kSubject4) {
+                const qsizetype counts[] = {20, 20, 10};
+                for (int kind = 1; kind <= 3; ++kind)
+                    expected << QStringList(counts[kind - 1], QString::number(kind));
             }
+            for (const int kind : {1, 2}) {
+                for (const auto &[sortId, s] : sorts) {
+                    const qint64 share = s->scale[static_cast<size_t>(k)];
+                    if (share <= 0 || s->subject != examId || examId == exam::kSubject4)
+                        continue;
+                    const qint64 f = (4 * share) / 10;
+                    for (qint64 i = 0; i < (kind == 1 ? f : share - f); ++i)
+                        expected << u"%1/%2"_s.arg(sortId).arg(kind);
+                }
+            }
+            data::Table note(u"note"_s);
+            note.setConnectionString(data::connectionString());
+            note.setSort(u"noteId"_s);
+            exam::assemblePaper(app::ado(), note, k, seeds);
+            note.open();
+            QStringList drawn;
+            QSet<qint64> seen;
+            for (note.first(); !note.eof(); note.next()) {
+                const qint64 subid = note.asInt(u"subid"_s);
+                QVERIFY2(!seen.contains(subid), qPrintable(u"class %1: question %2 twice"_s.arg(k).arg(subid)));
+                seen.insert(subid);
+                QVERIFY(questions.count(subid));
+                const qbank::Sort *type = sorts.at(questions[subid]->sortId);
+                QCOMPARE(type->subject, examId);
+                QVERIFY(type->scale[static_cast<size_t>(k)] > 0);
+                drawn << (examId == exam::kSubject4 ? QString::number(questions[subid]->typeId)
+                                                    : u"%1/%2"_s.arg(type->sortId).arg(questions[subid]->typeId));
+                QCOMPARE(note.asInt(u"optionid"_s), 0);
+                QCOMPARE(note.asInt(u"isright"_s), 0);
+            }
+            note.close();
+            QCOMPARE(drawn, expected);
         }
-        data::Table note(u"note"_s);
-        note.setConnectionString(data::connectionString());
-        note.setSort(u"noteId"_s);
-        exam::assemblePaper(app::ado(), note, k, seeds);
-        note.open();
-        QStringList drawn;
-        QSet<qint64> seen;
-        for (note.first(); !note.eof(); note.next()) {
-            const qint64 subid = note.asInt(u"subid"_s);
-            QVERIFY2(!seen.contains(subid), qPrintable(u"class %1: question %2 twice"_s.arg(k).arg(subid)));
-            seen.insert(subid);
-            QVERIFY(questions.count(subid));
-            drawn << u"%1/%2"_s.arg(questions[subid]->sortId).arg(questions[subid]->typeId);
-            QCOMPARE(note.asInt(u"optionid"_s), 0);
-            QCOMPARE(note.asInt(u"isright"_s), 0);
-        }
-        note.close();
-        QCOMPARE(drawn, expected);
     }
 }
 
