@@ -216,6 +216,7 @@ private slots:
     void bundledBankDrawsPaperForEveryClass();
     void realBankImportsChecksAndCounts_data();
     void realBankImportsChecksAndCounts();
+    void realBankDrawsPaperForEveryClass_data();
     void realBankDrawsPaperForEveryClass();
     void realBankPicturesShowOrNot();
 
@@ -847,11 +848,19 @@ void QbankToolsTest::realBankImportsChecksAndCounts()
     QCOMPARE(Sql(again).dump(), Sql(db).dump());
 }
 
+void QbankToolsTest::realBankDrawsPaperForEveryClass_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("科目一") << realBankPath();
+    QTest::newRow("科目四") << realBankPath().replace(u"realbank"_s, u"realbank-km4"_s);
+}
+
 void QbankToolsTest::realBankDrawsPaperForEveryClass()
 {
-    if (!QFile::exists(realBankPath()))
-        QSKIP("the real question bank (../shared/data/realbank.json) is not present here");
-    const qbank::Bank bank = qbank::readBankFile(realBankPath());
+    QFETCH(QString, path);
+    if (!QFile::exists(path))
+        QSKIP("the real question bank (../shared/data/) is not present here");
+    const qbank::Bank bank = qbank::readBankFile(path);
     m_folder->writeBank(bank);
     verifyPapers(bank);
 }
