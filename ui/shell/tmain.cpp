@@ -82,7 +82,8 @@ Tmain::Tmain(QWidget *parent) : Form(parent)
                          " border-radius: 4px; }"
                          "QPushButton { background: white; color: #1c4f9c; border: 1px solid #3d95ff;"
                          " border-radius: 3px; }"
-                         "QPushButton:checked { background: #1c5fc4; color: white; }"_s);
+                         "QPushButton:checked { background: #1c5fc4; color: white; }"
+                         "QPushButton:disabled { color: #a8b4c8; border-color: #c8d2e0; }"_s);
     const QFont choice = fonts::song(15, true);
     bt_km1 = makeButton(pn_km, u"bt_km1"_s, exam::examName(exam::kSubject1), QRect(6, 5, 78, 26), choice,
                         Qt::NoFocus);
