@@ -32,7 +32,7 @@ public:
             q->setForwardOnly(true);
         m_clear.prepare(u"DELETE FROM note"_s);
         m_types.prepare(u"SELECT sortId, scale0 FROM sort WHERE subject = ? ORDER BY sortId"_s);
-        m_held.prepare(u"SELECT sortId, typeId, count(*) FROM subject GROUP BY sortId, typeId"_s);
+        m_held.prepare(u"SELECT count(*) FROM (SELECT 1 FROM subject WHERE sortId = ? AND typeId = ? LIMIT ?)"_s);
         m_group.prepare(u"SELECT subid FROM subject WHERE sortId = ? AND typeId = ? ORDER BY subid"_s);
         m_onPaper.prepare(u"SELECT 1 FROM note WHERE subid = ? LIMIT 1"_s);
         m_insert.prepare(u"INSERT INTO note (subid) VALUES (?)"_s);
@@ -49,15 +49,17 @@ public:
             types.push_back({m_types.value(0).toLongLong(), m_types.value(1).toLongLong(), {}});
         m_types.finish();
         if (m_exam == exam::kSubject4) {
-            m_held.exec();
-            while (m_held.next()) {
-                const qint64 kind = m_held.value(1).toLongLong();
-                for (exam::TypeShare &t : types) {
-                    if (t.sortId == m_held.value(0).toLongLong() && kind >= 1 && kind <= 3)
-                        t.held[static_cast<size_t>(kind - 1)] = m_held.value(2).toLongLong();
+            for (exam::TypeShare &t : types) {
+                for (int kind = 1; kind <= 3; ++kind) {
+                    m_held.bindValue(0, t.sortId);
+                    m_held.bindValue(1, kind);
+                    m_held.bindValue(2, t.share);
+                    m_held.exec();
+                    m_held.next();
+                    t.held[static_cast<size_t>(kind - 1)] = m_held.value(0).toLongLong();
+                    m_held.finish();
                 }
             }
-            m_held.finish();
         }
         const exam::PaperPlan plan = exam::planPaper(m_exam, types);
         int lines = 0;

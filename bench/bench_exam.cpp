@@ -88,7 +88,7 @@ void run(const QString &, const bench::BankFolder &folder)
 
 void runExam(Tado *ado)
 {
-    const QString of = ado->exam() == exam::kSubject4 ? u"（科目四）"_s : QString();
+    const QString of = ado->exam() == exam::kSubject4 ? u" (科目四)"_s : QString();
     data::Table note(u"note"_s);
     note.setConnectionString(data::connectionString());
     note.setSort(u"noteId"_s);

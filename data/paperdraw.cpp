@@ -6,7 +6,6 @@
 #include "paper.h"
 #include "tado.h"
 
-#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <chrono>
@@ -20,23 +19,28 @@ namespace {
 // More lines than a paper can ever be drawn with stand for "all it can".
 constexpr qint64 kMaxLines = std::numeric_limits<int>::max();
 
-// How many questions each type holds of each kind, in one pass over the
-// covering index.
+// How many questions each type holds of each kind, counted up to the type's
+// share: a plan is the same for any count from the share upwards, and
+// counting stops there, however large the bank.
 void countQuestionsByKind(const QString &connection, std::vector<TypeShare> &types)
 {
     QSqlQuery query(data::database(connection));
     query.setForwardOnly(true);
-    if (!query.exec(u"SELECT sortId, typeId, count(*) FROM subject GROUP BY sortId, typeId"_s))
+    if (!query.prepare(u"SELECT count(*) FROM (SELECT 1 FROM subject WHERE sortId = ? AND typeId = ? LIMIT ?)"_s))
         throw AppError(u"表 subject："_s
                        + data::dbMessage(u"无法读取"_s, data::databaseFile(connection), query.lastError()));
-    QHash<qint64, std::array<qint64, kKinds>> held;
-    while (query.next()) {
-        const qint64 kind = query.value(1).toLongLong();
-        if (kind >= kTrueFalse && kind <= kMultiAnswer)
-            held[query.value(0).toLongLong()][static_cast<size_t>(kind - 1)] = query.value(2).toLongLong();
+    for (TypeShare &t : types) {
+        for (int kind = kTrueFalse; kind <= kMultiAnswer; ++kind) {
+            query.addBindValue(t.sortId);
+            query.addBindValue(kind);
+            query.addBindValue(t.share);
+            if (!query.exec() || !query.next())
+                throw AppError(u"表 subject："_s
+                               + data::dbMessage(u"无法读取"_s, data::databaseFile(connection), query.lastError()));
+            t.held[static_cast<size_t>(kind - 1)] = query.value(0).toLongLong();
+            query.finish();
+        }
     }
-    for (TypeShare &t : types)
-        t.held = held.value(t.sortId);
 }
 
 } // namespace

@@ -52,13 +52,13 @@ void printGrowth()
     std::printf("\n== growth with the bank (median us; the last column is the time ratio from %d to %d "
                 "questions, against a size ratio of %.0f)\n",
                 sizes.first(), sizes.last(), static_cast<double>(sizes.last()) / sizes.first());
-    std::printf("%-58s", "");
+    std::printf("%-68s", "");
     for (const int size : std::as_const(sizes))
         std::printf(" %10d", size);
     std::printf(" %10s\n", "growth");
     for (const QString &label : std::as_const(labels())) {
         const QMap<int, double> &bySize = growth()[label];
-        std::printf("%s", padded(label, 58).constData());
+        std::printf("%s", padded(label, 68).constData());
         for (const int size : std::as_const(sizes)) {
             if (bySize.contains(size))
                 std::printf(" %10.1f", bySize.value(size));
@@ -100,7 +100,7 @@ double medianMicros(int repeats, const std::function<void()> &setup, const std::
 
 void report(const QString &what, double micros, double floorMicros)
 {
-    std::printf("%s %12.1f us   floor %10.1f us   ratio %6.2f\n", padded(what, 58).constData(), micros,
+    std::printf("%s %12.1f us   floor %10.1f us   ratio %6.2f\n", padded(what, 68).constData(), micros,
                 floorMicros, floorMicros > 0 ? micros / floorMicros : 0.0);
     std::fflush(stdout);
     if (g_generatedSize > 0) {
@@ -182,7 +182,7 @@ int forEachBank(int argc, char **argv, const BankRun &run)
         }
         sizes << size;
     }
-    std::printf("%-58s %15s   %16s   %11s\n", "", "time (median)", "floor", "time/floor");
+    std::printf("%-68s %15s   %16s   %11s\n", "", "time (median)", "floor", "time/floor");
 
     const auto runOne = [&run](const QString &name, const BankFolder &folder) {
         std::printf("\n== %s\n", name.toUtf8().constData());
