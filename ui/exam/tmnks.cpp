@@ -295,9 +295,12 @@ void Tmnks::ShowQuestion()
         several ? exam::chosenOptions(ADO_Note.asText(u"optionids"_s)) : std::vector<qint64>();
     for (size_t i = 0; i < m_buttons.size(); ++i) {
         QPushButton *button = m_buttons[i];
-        // A chosen option's button stands pressed in the answer's colours.
-        button->setStyleSheet(several ? kChosenStyle : QString());
-        button->setCheckable(several);
+        // A chosen option's button stands pressed in the answer's colours
+        // (a style sheet set only when it changes: setting one re-polishes).
+        if (button->isCheckable() != several) {
+            button->setStyleSheet(several ? kChosenStyle : QString());
+            button->setCheckable(several);
+        }
         button->setChecked(several && i < m_shown.size()
                            && std::find(chosen.begin(), chosen.end(), m_shown[i].optid) != chosen.end());
     }
