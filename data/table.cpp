@@ -315,8 +315,9 @@ Table::Shaped &Table::shapedStatements() const
         key.sort = m_orderColumns.empty() ? -1 : m_orderColumns.front();
         key.descending = m_sort.descending;
     }
-    if (!m_shaped.key || !(*m_shaped.key == key)) {
-        m_shaped = Shaped();
+    if (!m_shaped.shaped || !(m_shaped.key == key)) {
+        m_shaped.reset();
+        m_shaped.shaped = true;
         m_shaped.key = std::move(key);
     }
     return m_shaped;
@@ -349,7 +350,7 @@ int Table::orderSlot(int column) const
 
 void Table::forgetStatements()
 {
-    m_shaped = Shaped();
+    m_shaped.reset();
     orderChanged();
     m_rowQuery = nullptr;
     m_deleteQuery = nullptr;

@@ -115,12 +115,21 @@ private:
         }
     };
     struct Shaped {
-        std::optional<ShapeKey> key;
+        bool shaped = false; // whether the statements are key's
+        ShapeKey key;
         QSqlQuery *list = nullptr;   // the row ids in order
         QSqlQuery *count = nullptr;  // how many rows pass
         QSqlQuery *first = nullptr;  // the first row id
         QSqlQuery *passes = nullptr; // whether a row passes the filter
         QHash<int, QSqlQuery *> locate; // by column position
+        // Points nowhere, for no shape yet.
+        void reset()
+        {
+            shaped = false;
+            key = {};
+            list = count = first = passes = nullptr;
+            locate.clear();
+        }
     };
 
     void requireOpen() const;
