@@ -112,7 +112,7 @@ public:
             ++withExplanation;
             ++perKind[q.typeId].second;
         }
-        errors.push_back(q.errorTimes);
+        errors[q.sortId].push_back(q.errorTimes);
     }
 
     QString text(const QString &title);
@@ -129,7 +129,7 @@ private:
     std::map<QString, qint64> pictureTypes;
     qint64 withPicture = 0;
     qint64 withExplanation = 0;
-    std::vector<qint64> errors;
+    std::map<qint64, std::vector<qint64>> errors; // per sortId
 };
 
 // The paper of one exam for one vehicle class, as its types' shares and
@@ -337,13 +337,28 @@ QString Tally::text(const QString &title)
     out += u".\n"_s;
     out +=
         u"- Explanations: %1 of %2 questions have one.\n"_s.arg(withExplanation).arg(m_questions);
-    if (!errors.empty()) {
-        std::sort(errors.begin(), errors.end(), std::greater<>());
-        out += u"- Error counts (errorTimes): %1 to %2"_s.arg(errors.back()).arg(errors.front());
-        if (errors.size() >= 200) {
-            const qint64 threshold = errors[199];
+    // The error-prone browser ranks the questions of one exam, so with
+    // 科目四 each exam has its own line.
+    for (const int exam : {exam::kSubject1, exam::kSubject4}) {
+        std::vector<qint64> counts;
+        for (const auto &[sortId, times] : errors) {
+            const auto type = std::find_if(sorts.begin(), sorts.end(),
+                                           [&](const Sort *s) { return s->sortId == sortId; });
+            const int of = type == sorts.end() ? exam::kSubject1 : static_cast<int>((*type)->subject);
+            if (of == exam)
+                counts.insert(counts.end(), times.begin(), times.end());
+        }
+        if (counts.empty())
+            continue;
+        std::sort(counts.begin(), counts.end(), std::greater<>());
+        out += u"- Error counts (errorTimes)%1: %2 to %3"_s
+                   .arg(examFour ? u", "_s + exam::examName(exam) : QString())
+                   .arg(counts.back())
+                   .arg(counts.front());
+        if (counts.size() >= 200) {
+            const qint64 threshold = counts[199];
             const auto atLeast =
-                std::count_if(errors.begin(), errors.end(), [&](qint64 e) { return e >= threshold; });
+                std::count_if(counts.begin(), counts.end(), [&](qint64 e) { return e >= threshold; });
             out +=
                 u"; the 200th highest is %1, and %2 questions have at least that many"_s.arg(threshold).arg(
                     atLeast);
