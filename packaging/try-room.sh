@@ -37,7 +37,12 @@ started=$SECONDS
 
 echo "== the school's bank package"
 mkdir -p "$repo"
-"$qbank" package "$bank" ${pictures:+--pictures "$pictures"} --name "$school" --version 1.0 -o "$repo"
+"$qbank" package "$bank" ${pictures:+--pictures "$pictures"} --name "$school" --version 1.0 \
+    --maintainer "青岚驾校信息组 <it@qinglan-jx.example>" -o "$repo"
+if command -v lintian >/dev/null; then
+    lintian --pedantic --fail-on error,warning,info,pedantic "$repo"/qinglan-exam-bank-*.deb
+    echo "   lintian --pedantic: nothing to say"
+fi
 cp "$program" "$repo/"
 
 echo "== the school's apt repository ($repo)"
@@ -71,6 +76,6 @@ echo "   $source_line"
 
 echo "== reinstalling the program keeps the school's bank"
 in_pc2 apt-get install -y -qq --reinstall qinglan-exam >/dev/null
-in_pc2 qbank stats /usr/share/qinglan-exam/bank/data.db | head -n 3
+in_pc2 qbank stats /usr/share/qinglan-exam/bank/data.db | sed -n 1,3p
 in_pc2 dpkg -V qinglan-exam "qinglan-exam-bank-$school"
 echo "== the roll-out works ($((SECONDS - started)) s)"

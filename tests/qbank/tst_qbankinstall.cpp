@@ -120,7 +120,9 @@ void QbankInstallTest::packageMakesADebianPackage()
              "Package: qinglan-exam-bank-testschool\nArchitecture: all\nDepends: qinglan-exam (>= 1.2.0)\n"
              "Conflicts: qinglan-exam-bank\n");
     const QByteArray files = run(dpkgDeb, {u"-c"_s, deb}, &got);
-    for (const char *file : {"./usr/share/qinglan-exam/bank/data.db", "./usr/share/qinglan-exam/bank/upload/p.jpg"})
+    for (const char *file : {"./usr/share/qinglan-exam/bank/data.db", "./usr/share/qinglan-exam/bank/upload/p.jpg",
+                             "./usr/share/doc/qinglan-exam-bank-testschool/copyright",
+                             "./usr/share/doc/qinglan-exam-bank-testschool/changelog.gz"})
         QVERIFY2(files.contains(file) && files.contains("root/root"), files.constData());
 }
 

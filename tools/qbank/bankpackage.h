@@ -10,12 +10,16 @@ namespace qbank {
 struct PackageRequest {
     QString name;       // the school's short name: the package is qinglan-exam-bank-<name>
     QString version;    // the package's version
-    QString maintainer; // "Name <address>"; empty: the school's name and root@localhost
+    QString maintainer; // "Name <address>"; empty: see packageMaintainer
     QString outputFolder;
 };
 
 // The package's name for a school's short name.
 QString bankPackageName(const QString &school);
+
+// The package's Maintainer: the one asked for, else DEBFULLNAME <DEBEMAIL>
+// as Debian's tools take them, else the school's name and root@localhost.
+QString packageMaintainer(const PackageRequest &request);
 
 // Why the short name or version cannot make a Debian package; empty when
 // they can.

@@ -50,7 +50,8 @@ qinglan-exam-bank-<学校>_<版本>_all.deb，写到 -o 给出的文件夹（默
 题库软件包不能同时安装。放进学校自己的 apt 软件源后，机房每台电脑用
 apt-get install qinglan-exam-bank-<学校> 安装；升级考试系统不影响它。
 <学校> 只能用小写字母、数字和 + - .；<版本> 以数字开头（例如 2025.1）。
-不需要 root。
+没有 --maintainer 时维护者取环境变量 DEBFULLNAME 和 DEBEMAIL，都没有时是
+<学校> <root@localhost>。不需要 root。
 退出状态：0 完成，1 参数有误，2 题库无法读取或软件包做不成，3 发现问题。)"_s;
 
 // Reads the arguments of one command: the options it takes (name -> help
