@@ -327,11 +327,14 @@ BankPlace::Outcome BankPlace::claimCopy(const QString &source)
         return settle(Outcome::Ready, source, false);
     const QString userDir = userDataFolder();
     const auto nowhere = [&](const QString &userProblem) {
-        const QString where = programFolderIsPackaged()
-            ? QString()
-            : u"程序文件夹 %1 中的题库不能写入（%2），"_s.arg(programFolder(), writeProblem(programFolder() + kBank, false).isEmpty()
-                                                                        ? writeProblem(programFolder(), true)
-                                                                        : writeProblem(programFolder() + kBank, false));
+        QString where;
+        if (!programFolderIsPackaged()) {
+            const QString programDir = programFolder();
+            QString cause = writeProblem(programDir + kBank, false);
+            if (cause.isEmpty())
+                cause = writeProblem(programDir, true);
+            where = u"程序文件夹 %1 中的题库不能写入（%2），"_s.arg(programDir, cause);
+        }
         return readOnlyRun(u"考卷无处保存：%1本账户的数据文件夹 %2 不能使用（%3）。现在只能浏览试题，不能考试或练习。"
                            "请学校管理员检查这个文件夹的权限和磁盘空间。"_s.arg(
                                where, userDir.isEmpty() ? u"（未知）"_s : userDir, userProblem));

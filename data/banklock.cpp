@@ -68,6 +68,15 @@ LockHolder parseHolder(const QByteArray &content)
     return holder;
 }
 
+// Whether the file open at fd is still the one at path (not replaced).
+bool stillThere(int fd, const QByteArray &path)
+{
+    struct stat open {};
+    struct stat there {};
+    return ::fstat(fd, &open) == 0 && ::stat(path.constData(), &there) == 0 && open.st_dev == there.st_dev
+        && open.st_ino == there.st_ino;
+}
+
 } // namespace
 
 bool LockHolder::isThisUserHere() const
@@ -128,10 +137,7 @@ void BankLock::take()
             return;
         }
         // Locked; but only the file that is at the path counts.
-        struct stat locked {};
-        struct stat there {};
-        if (::fstat(fd, &locked) != 0 || ::stat(path.constData(), &there) != 0 || locked.st_dev != there.st_dev
-            || locked.st_ino != there.st_ino) {
+        if (!stillThere(fd, path)) {
             ::close(fd);
             continue;
         }
@@ -175,10 +181,7 @@ BankLock::~BankLock()
         return;
     // Removed only while it is still the file this object locked.
     const QByteArray path = QFile::encodeName(m_file);
-    struct stat locked {};
-    struct stat there {};
-    if (::fstat(m_fd, &locked) == 0 && ::stat(path.constData(), &there) == 0 && locked.st_dev == there.st_dev
-        && locked.st_ino == there.st_ino && !damagedInUse(m_bankFile))
+    if (stillThere(m_fd, path) && !damagedInUse(m_bankFile))
         ::unlink(path.constData());
     ::close(m_fd);
 }

@@ -147,13 +147,6 @@ struct Apportioning {
             node = previous;
         }
     }
-
-    // The rest of a type's share from one kind, as far as the type holds it.
-    static void fill(Type &type, size_t k)
-    {
-        const qint64 more = type.room(k);
-        type.count[k] += more;
-    }
 };
 } // namespace
 
@@ -252,7 +245,7 @@ PaperPlan planPaper(int exam, const std::vector<TypeShare> &types)
             // its other questions (true/false, one-answer, multi-answer), and
             // last by repeating the kind it holds most of.
             for (const size_t k : {size_t{0}, size_t{1}, size_t{2}})
-                Apportioning::fill(type, k);
+                type.count[k] += type.room(k);
             if (type.left() > 0) {
                 const auto most = std::max_element(type.held.begin(), type.held.end());
                 type.count[static_cast<size_t>(most - type.held.begin())] += type.left();

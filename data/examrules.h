@@ -83,14 +83,15 @@ qint64 trueFalseCount(qint64 share);
 // 科目四: the paper holds S questions, S the sum of the shares (50): S div 5
 // multi-answer, half of the rest true/false and the others one-answer (10,
 // 20 and 20). Each kind's number is shared out among the types in proportion
-// to their shares, multi-answer first, then true/false (largest remainders,
-// ties to the lower sortId), never more than a type holds of the kind nor
-// more than is left of its share; what a type cannot give goes to the other
-// types that still can, the one with the most share left first. Each type's
-// one-answer questions fill the rest of its share. When a type cannot fill
-// its share that way, it gives more of its other kinds (true/false, then
-// multi-answer) as far as it holds them, and last repeats questions of the
-// kind it holds most of.
+// to their shares, multi-answer, then true/false, then one-answer (largest
+// remainders, ties to the lower sortId), never more than a type holds of the
+// kind nor more than is left of its share. Where that leaves a kind short,
+// questions move between the types along the shortest chain of exchanges
+// that ends at a type with share left, for as long as there is one; so a
+// bank that can give the composition without repeats gets it. A type that
+// still has share left then gives more of its other kinds (true/false,
+// one-answer, multi-answer) as far as it holds them, and last repeats
+// questions of the kind it holds most of.
 PaperPlan planPaper(int exam, const std::vector<TypeShare> &types);
 
 } // namespace exam

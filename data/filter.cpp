@@ -175,4 +175,13 @@ SortOrder parseSortOrder(const QString &text)
     return order;
 }
 
+QString andFilter(const QString &first, const QString &second)
+{
+    if (first.trimmed().isEmpty())
+        return second;
+    if (second.trimmed().isEmpty())
+        return first;
+    return first + u" and "_s + second;
+}
+
 } // namespace data

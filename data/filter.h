@@ -29,6 +29,9 @@ struct Filter {
 // position and what was expected.
 Filter parseFilter(const QString &expression);
 
+// Two filter expressions joined by "and"; either may be empty.
+QString andFilter(const QString &first, const QString &second);
+
 // A sort order: one column, ascending unless "DESC" follows.
 struct SortOrder {
     QString column; // empty = no sort order

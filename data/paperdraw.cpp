@@ -3,6 +3,7 @@
 #include "apperror.h"
 #include "connection.h"
 #include "dbmessages.h"
+#include "filter.h"
 #include "paper.h"
 #include "tado.h"
 
@@ -101,12 +102,7 @@ void DrawQuestions(data::Table &subject, data::Table &note, int count, qint64 so
 void assemblePaper(Tado &ado, data::Table &note, int classIndex, const SeedSource &seeds)
 {
     ado.subject.setFiltered(false);
-    ado.sort.setFiltered(false);
-    const QString typesOfExam = ado.examTypes();
-    if (!typesOfExam.isEmpty()) {
-        ado.sort.setFilter(typesOfExam);
-        ado.sort.setFiltered(true);
-    }
+    ado.keepExamTypes();
     const int exam = ado.exam();
     const QString share = u"scale%1"_s.arg(classIndex);
     std::vector<TypeShare> shares;

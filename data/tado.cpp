@@ -53,8 +53,7 @@ void Tado::FormCreate(const QString &bankFolder, bool readOnly)
     std::sort(m_exams.begin(), m_exams.end());
     if (m_exams.empty())
         m_exams.push_back(exam::kSubject1);
-    m_exam = m_exams.front();
-    m_examSortIds.clear();
+    chooseExam(m_exams.front());
 }
 
 bool Tado::holds(int exam) const
@@ -66,19 +65,28 @@ void Tado::setExam(int exam)
 {
     if (!holds(exam))
         throw AppError(u"题库中没有%1的试题。"_s.arg(exam::examName(exam)));
-    m_exam = exam;
-    m_examSortIds.clear();
+    chooseExam(exam);
 }
 
-const std::vector<qint64> &Tado::examSortIds() const
+void Tado::chooseExam(int exam)
 {
-    if (m_examSortIds.empty()) {
-        for (const auto &[exam, sortId] : m_types) {
-            if (exam == m_exam)
-                m_examSortIds.push_back(sortId);
-        }
+    m_exam = exam;
+    m_examSortIds.clear();
+    if (!severalExams())
+        return;
+    for (const auto &[of, sortId] : m_types) {
+        if (of == exam)
+            m_examSortIds.push_back(sortId);
     }
-    return m_examSortIds;
+}
+
+void Tado::keepExamTypes()
+{
+    sort.setFiltered(false);
+    if (severalExams()) {
+        sort.setFilter(examTypes());
+        sort.setFiltered(true);
+    }
 }
 
 QString Tado::examTypes() const
@@ -91,20 +99,7 @@ QString Tado::examQuestions() const
     if (!severalExams())
         return QString();
     QStringList ids;
-    for (const qint64 sortId : examSortIds())
+    for (const qint64 sortId : m_examSortIds)
         ids << QString::number(sortId);
     return u"sortId in (%1)"_s.arg(ids.join(u", "_s));
 }
-
-namespace data {
-
-QString andFilter(const QString &first, const QString &second)
-{
-    if (first.trimmed().isEmpty())
-        return second;
-    if (second.trimmed().isEmpty())
-        return first;
-    return first + u" and "_s + second;
-}
-
-} // namespace data

@@ -35,23 +35,24 @@ public:
     // 科目四. Setting an exam the bank does not hold is an error.
     int exam() const { return m_exam; }
     void setExam(int exam);
-    // The chosen exam's question types, ascending.
-    const std::vector<qint64> &examSortIds() const;
+    // The chosen exam's question types, ascending, when the bank holds more
+    // than one exam; empty when it holds one (every type is the exam's).
+    const std::vector<qint64> &examSortIds() const { return m_examSortIds; }
 
     // Filter conditions that keep the chosen exam's rows, for a window to
     // join with "and" to its own (see andFilter()); empty when the bank holds
     // one exam, so that every row is the chosen exam's.
     QString examTypes() const;     // on sort
     QString examQuestions() const; // on subject
+    // Filters sort to the chosen exam's types (or switches its filter off
+    // when the bank holds one exam).
+    void keepExamTypes();
 
 private:
+    void chooseExam(int exam);
+
     std::vector<int> m_exams{1};
     int m_exam = 1;
     std::vector<std::pair<int, qint64>> m_types; // exam, sortId: every type, ascending sortId
-    mutable std::vector<qint64> m_examSortIds;
+    std::vector<qint64> m_examSortIds; // see examSortIds()
 };
-
-namespace data {
-// Two filter expressions joined by "and"; either may be empty.
-QString andFilter(const QString &first, const QString &second);
-} // namespace data

@@ -424,7 +424,7 @@ void Tmnks::toggleAnswer(int k)
     ADO_Note.setValue(u"optionid"_s, chosen.empty() ? 0 : chosen.front());
     ADO_Note.setValue(u"isright"_s, exam::isRight(exam::kMultiAnswer, m_shown, chosen) ? 1 : 0);
     ADO_Note.post();
-    m_buttons[i]->setChecked(!(std::find(before.begin(), before.end(), m_shown[i].optid) != before.end()));
+    m_buttons[i]->setChecked(std::find(chosen.begin(), chosen.end(), m_shown[i].optid) != chosen.end());
     StringGrid1->setCellText(m_current, QString::number(m_current) + letters);
     if (letters.isEmpty())
         da->clear();

@@ -104,7 +104,6 @@ private:
     // A multi-answer question: option k is chosen or given up, and the
     // chosen set is stored at once.
     void toggleAnswer(int k);
-    void showChosen(const std::vector<qint64> &chosen);
     void showNoQuestion(const QString &text);
     void selectCell(int question);
     void setDaFromCell(int question);

@@ -166,12 +166,8 @@ void Tlxxc::BuildTypeList(int classIndex)
     m_types.clear();
 
     Tado &ado = app::ado();
-    ado.sort.setFiltered(false);
     // The types of the exam the pupil works on.
-    if (!ado.examTypes().isEmpty()) {
-        ado.sort.setFilter(ado.examTypes());
-        ado.sort.setFiltered(true);
-    }
+    ado.keepExamTypes();
     ado.sort.first();
     const QString scale = u"scale%1"_s.arg(classIndex);
     for (; !ado.sort.eof(); ado.sort.next()) {

@@ -1,6 +1,7 @@
 #include "tycst.h"
 
 #include "connection.h"
+#include "filter.h"
 #include "fonts.h"
 #include "ranking.h"
 #include "tado.h"
@@ -26,8 +27,7 @@ void Tycst::FormCreate()
     // the last one in a smaller bank), among the questions of the exam the
     // pupil works on.
     const Tado &ado = app::ado();
-    const auto threshold = data::errorTimesAtRank(data::connectionString(), kNominalSize,
-                                                  ado.severalExams() ? ado.examSortIds() : std::vector<qint64>());
+    const auto threshold = data::errorTimesAtRank(data::connectionString(), kNominalSize, ado.examSortIds());
     const QString filter =
         data::andFilter(threshold ? u"errorTimes>=%1"_s.arg(*threshold) : QString(), ado.examQuestions());
     if (!filter.isEmpty()) {
