@@ -3,7 +3,6 @@
 #include "apperror.h"
 #include "logging.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -223,10 +222,14 @@ void copyFileAtomically(const QString &from, const QString &to)
         throw;
     }
     // The folder's entry for the new name is on disk too.
-    Descriptor folder(::open(QFile::encodeName(QFileInfo(to).absolutePath()).constData(),
-                             O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() >= 0)
-        ::fsync(folder.get());
+    syncFolder(QFileInfo(to).absolutePath());
+}
+
+void syncFolder(const QString &folder)
+{
+    const Descriptor fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() >= 0)
+        ::fsync(fd.get());
 }
 
 } // namespace data

@@ -69,4 +69,7 @@ bool isNetworkFileSystem(const QString &folder);
 // cause (磁盘已满, 没有写入权限, ...).
 void copyFileAtomically(const QString &from, const QString &to);
 
+// Puts a folder's entries on disk (new and renamed names), as far as it can.
+void syncFolder(const QString &folder);
+
 } // namespace data

@@ -46,11 +46,10 @@ class Validator : public RawSink {
 public:
     explicit Validator(const CheckOptions &options) : m_options(options) {}
 
-    void begin(Format format, const QString &file, qint64 questions) override
+    void begin(Format format, const QString &file) override
     {
         m_format = format;
         m_report.file = file;
-        Q_UNUSED(questions);
     }
 
     void structure(const StructureFault &fault) override
@@ -556,10 +555,7 @@ class Reading : public RawSink {
 public:
     Reading(Validator &validator, BankUser *user) : m_validator(validator), m_user(user) {}
 
-    void begin(Format format, const QString &file, qint64 questions) override
-    {
-        m_validator.begin(format, file, questions);
-    }
+    void begin(Format format, const QString &file) override { m_validator.begin(format, file); }
     void structure(const StructureFault &fault) override { m_validator.structure(fault); }
     void sort(const RawSort &sort) override
     {

@@ -67,6 +67,15 @@ public:
     virtual void question(const Question &question, const RawQuestion &raw) = 0;
 };
 
+// Keeps the bank as it is handed over.
+class BankCollector : public BankUser {
+public:
+    void sort(const Sort &sort) override { bank.sorts.push_back(sort); }
+    void question(const Question &question, const RawQuestion &) override { bank.questions.push_back(question); }
+
+    Bank bank;
+};
+
 // Reads a bank with the one reader and judges it against every rule the
 // program relies on (up to options.upTo), handing it to `user` while no
 // finding counts. The rules:

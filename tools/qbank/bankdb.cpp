@@ -169,20 +169,11 @@ private:
     std::optional<AppError> m_failed;
 };
 
-// The bank as it is read.
-class Collector : public BankUser {
-public:
-    void sort(const Sort &sort) override { bank.sorts.push_back(sort); }
-    void question(const Question &question, const RawQuestion &) override { bank.questions.push_back(question); }
-
-    Bank bank;
-};
-
 Bank collect(const BankSource &source, Finding::Level upTo, const QString &refused)
 {
     CheckOptions options;
     options.upTo = upTo;
-    Collector collector;
+    BankCollector collector;
     const CheckReport report = readBank(source, options, &collector);
     if (report.count > 0)
         report.refuse(refused);

@@ -60,21 +60,12 @@ void makeFolder(const QString &folder)
     setMode(folder, 0755);
 }
 
-void syncFolder(const QString &folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 // The picture a question names, as the program looks it up; empty for none.
 QString pictureOf(const Question &question)
 {
-    QString name = question.subpic;
-    if (name == u"NULL"_s || name.trimmed().isEmpty())
+    if (!namesPicture(question.subpic))
         return QString();
+    QString name = question.subpic;
     return name.replace(u'\\', u'/');
 }
 
@@ -137,10 +128,13 @@ CheckedBank checkForInstall(const QString &bankFile, const QString &pictures)
     CheckOptions options;
     options.pictures = pictures;
     CheckedBank checked;
-    checked.findings = checkBankFile(bankFile, options).findings;
     checked.pictures = pictures;
+    // Read once: while nothing is found, the collector is handed every type
+    // and question.
+    BankCollector collector;
+    checked.findings = readBank(BankSource::path(bankFile), options, &collector).findings;
     if (checked.findings.empty())
-        checked.bank = loadBank(bankFile);
+        checked.bank = std::move(collector.bank);
     return checked;
 }
 
@@ -194,8 +188,8 @@ int installBank(const CheckedBank &checked, const QString &stateFolder)
     try {
         setMode(folder, 0755);
         pictures = writeBankFolder(checked, folder);
-        syncFolder(folder + u"/upload"_s);
-        syncFolder(folder);
+        data::syncFolder(folder + u"/upload"_s);
+        data::syncFolder(folder);
         moveAsideIfFolder(state);
         // A new link beside the place, renamed over it: rename() replaces
         // the old link in one step.
@@ -207,7 +201,7 @@ int installBank(const CheckedBank &checked, const QString &stateFolder)
             QFile::remove(link);
             failWith(u"无法换上新题库"_s, state + kPlace, error);
         }
-        syncFolder(state);
+        data::syncFolder(state);
     } catch (...) {
         QDir(folder).removeRecursively();
         throw;
@@ -227,7 +221,7 @@ bool uninstallBank(const QString &stateFolder)
     moveAsideIfFolder(state);
     if (place.isSymLink() && !QFile::remove(place.filePath()))
         failWith(u"无法删除"_s, place.filePath(), errno);
-    syncFolder(state);
+    data::syncFolder(state);
     removeOthers(state, QString());
     return there;
 }

@@ -76,11 +76,6 @@ QString cell(const QString &text)
     return escaped;
 }
 
-bool hasPicture(const Question &q)
-{
-    return q.subpic != u"NULL"_s && !q.subpic.trimmed().isEmpty();
-}
-
 bool hasExplanation(const Question &q)
 {
     return q.info && *q.info != u"NULL"_s && !q.info->trimmed().isEmpty();
@@ -95,12 +90,11 @@ public:
 
     void add(const Question &q)
     {
-        ++m_questions;
         perType[q.sortId].count(q.typeId);
         perSet[q.stid].count(q.typeId);
         all.count(q.typeId);
         ++kindCount[q.typeId];
-        if (hasPicture(q)) {
+        if (namesPicture(q.subpic)) {
             ++withPicture;
             ++perKind[q.typeId].first;
             if (!pictureFiles.contains(q.subpic)) {
@@ -119,7 +113,6 @@ public:
 
 private:
     std::vector<Sort> m_sorts;
-    size_t m_questions = 0;
     std::map<qint64, Kinds> perType;
     std::map<qint64, Kinds> perSet;
     std::map<qint64, std::pair<qint64, qint64>> perKind; // typeId -> (with picture, with explanation)
@@ -191,7 +184,7 @@ QString Tally::text(const QString &title)
 
     QString out = u"### %1\n\n"_s.arg(title);
     out +=
-        u"%1 questions in %2 question types: %3 true/false, %4 multiple choice"_s.arg(m_questions)
+        u"%1 questions in %2 question types: %3 true/false, %4 multiple choice"_s.arg(all.all())
             .arg(m_sorts.size())
             .arg(all.trueFalse)
             .arg(all.choice);
@@ -336,7 +329,7 @@ QString Tally::text(const QString &title)
     }
     out += u".\n"_s;
     out +=
-        u"- Explanations: %1 of %2 questions have one.\n"_s.arg(withExplanation).arg(m_questions);
+        u"- Explanations: %1 of %2 questions have one.\n"_s.arg(withExplanation).arg(all.all());
     // The error-prone browser ranks the questions of one exam, so with
     // 科目四 each exam has its own line.
     for (const int exam : {exam::kSubject1, exam::kSubject4}) {

@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kDone = 0;
 constexpr int kUsage = 1;
-constexpr int kFaulty = 2;
 constexpr int kFindings = 3;
 
 void print(FILE *stream, const QString &text)
@@ -117,17 +116,6 @@ bool checkedOrListed(const CheckedBank &checked, const QString &file, const QStr
     return false;
 }
 
-template <class Step>
-int guarded(const QString &command, Step &&step)
-{
-    try {
-        return step();
-    } catch (const std::exception &e) {
-        print(stderr, u"qbank %1：%2"_s.arg(command, errorText(e)));
-        return kFaulty;
-    }
-}
-
 } // namespace
 
 int runInstallCommand(const QStringList &args)
@@ -135,20 +123,18 @@ int runInstallCommand(const QStringList &args)
     const Parsed parsed = parse(u"install"_s, args, kInstallHelp, {u"pictures"_s}, 1);
     if (parsed.status >= 0)
         return parsed.status;
-    return guarded(u"install"_s, [&] {
-        const QString file = parsed.files.first();
-        const CheckedBank checked = checkForInstall(file, parsed.values.value(u"pictures"_s));
-        if (!checkedOrListed(checked, file, u"未安装，学校的题库没有改动"_s))
-            return kFindings;
-        const QString state = data::schoolFolders().state;
-        const int pictures = installBank(checked, state);
-        print(stdout, u"已安装学校的题库 %1bank/：%2 个题型，%3 道试题，%4 张图片。学员的题库副本在下次启动考试系统时重新生成。"_s
-                          .arg(state)
-                          .arg(checked.bank.sorts.size())
-                          .arg(checked.bank.questions.size())
-                          .arg(pictures));
-        return kDone;
-    });
+    const QString file = parsed.files.first();
+    const CheckedBank checked = checkForInstall(file, parsed.values.value(u"pictures"_s));
+    if (!checkedOrListed(checked, file, u"未安装，学校的题库没有改动"_s))
+        return kFindings;
+    const QString state = data::schoolFolders().state;
+    const int pictures = installBank(checked, state);
+    print(stdout, u"已安装学校的题库 %1bank/：%2 个题型，%3 道试题，%4 张图片。学员的题库副本在下次启动考试系统时重新生成。"_s
+                      .arg(state)
+                      .arg(checked.bank.sorts.size())
+                      .arg(checked.bank.questions.size())
+                      .arg(pictures));
+    return kDone;
 }
 
 int runUninstallCommand(const QStringList &args)
@@ -156,15 +142,13 @@ int runUninstallCommand(const QStringList &args)
     const Parsed parsed = parse(u"uninstall"_s, args, kUninstallHelp, {}, 0);
     if (parsed.status >= 0)
         return parsed.status;
-    return guarded(u"uninstall"_s, [&] {
-        const QString state = data::schoolFolders().state;
-        if (!uninstallBank(state)) {
-            print(stdout, u"没有装学校的题库（%1bank/），什么也没改。"_s.arg(state));
-            return kDone;
-        }
-        print(stdout, u"已删除学校的题库 %1bank/。考试系统改用题库软件包或自带的题库；学员的题库副本在下次启动时重新生成。"_s.arg(state));
+    const QString state = data::schoolFolders().state;
+    if (!uninstallBank(state)) {
+        print(stdout, u"没有装学校的题库（%1bank/），什么也没改。"_s.arg(state));
         return kDone;
-    });
+    }
+    print(stdout, u"已删除学校的题库 %1bank/。考试系统改用题库软件包或自带的题库；学员的题库副本在下次启动时重新生成。"_s.arg(state));
+    return kDone;
 }
 
 int runPackageCommand(const QStringList &args)
@@ -188,14 +172,12 @@ int runPackageCommand(const QStringList &args)
         print(stderr, u"qbank package：%1"_s.arg(problem));
         return kUsage;
     }
-    return guarded(u"package"_s, [&] {
-        const QString file = parsed.files.first();
-        const CheckedBank checked = checkForInstall(file, parsed.values.value(u"pictures"_s));
-        if (!checkedOrListed(checked, file, u"没有做软件包"_s))
-            return kFindings;
-        print(stdout, makeBankPackage(checked, request));
-        return kDone;
-    });
+    const QString file = parsed.files.first();
+    const CheckedBank checked = checkForInstall(file, parsed.values.value(u"pictures"_s));
+    if (!checkedOrListed(checked, file, u"没有做软件包"_s))
+        return kFindings;
+    print(stdout, makeBankPackage(checked, request));
+    return kDone;
 }
 
 QString installCommandsUsage()

@@ -179,20 +179,10 @@ void readJson(const QByteArray &bytes, const QString &source, RawSink &sink)
         throw AppError(u"%1：顶层：应为对象"_s.arg(source));
     }
     qsizetype lists[2] = {-1, -1};
-    qsizetype entries[2] = {0, 0};
     json.members([&](const QString &key) {
         const int list = key == u"sorts"_s ? 0 : key == u"questions"_s ? 1 : -1;
-        if (list >= 0) {
+        if (list >= 0)
             lists[list] = json.pos();
-            if (json.next() == '[') {
-                entries[list] = 0;
-                json.elements([&](qsizetype) {
-                    json.skip();
-                    ++entries[list];
-                });
-                return;
-            }
-        }
         json.skip();
     });
     json.end();
@@ -204,7 +194,7 @@ void readJson(const QByteArray &bytes, const QString &source, RawSink &sink)
         if (json.next() != '[')
             throw AppError(u"%1：顶层：字段“%2”应为数组，却是%3"_s.arg(source, names[list], json.value().describe()));
     }
-    sink.begin(Format::Json, source, entries[1]);
+    sink.begin(Format::Json, source);
     json.seek(lists[0]);
     json.elements([&](qsizetype i) { sink.sort(readJsonSort(json, i, sink)); });
     json.seek(lists[1]);
@@ -262,7 +252,7 @@ public:
     {
         QSqlQuery query(db);
         if (!query.exec(u"PRAGMA table_info(%1)"_s.arg(quoted(table))))
-            throw AppError(data::dbMessage(u"无法读取表 %1"_s.arg(table), file, query.lastError()));
+            fail(query);
         while (query.next()) {
             ColumnInfo c;
             c.name = query.value(1).toString();
@@ -462,12 +452,7 @@ void readDatabase(const QString &path, const QString &name, RawSink &sink)
 {
     const ReadConnection connection(path, name);
     const QSqlDatabase db = connection.db();
-    {
-        // How many questions are coming (none without the table).
-        QSqlQuery count(db);
-        sink.begin(Format::Database, name,
-                   count.exec(u"SELECT count(*) FROM subject"_s) && count.next() ? count.value(0).toLongLong() : 0);
-    }
+    sink.begin(Format::Database, name);
 
     // sort.subject is optional: a bank made before it holds 科目一 only.
     const DbTable sort(db, u"sort"_s,
@@ -611,14 +596,6 @@ QString numberText(double number)
     return QString::number(number, 'g', QLocale::FloatingPointShortest);
 }
 
-bool isSqliteFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return file.read(16) == kSqliteHeader;
-}
-
 void readRawBank(const BankSource &source, RawSink &sink, bool databaseOnly)
 {
     QByteArray bytes = source.bytes;
@@ -656,10 +633,15 @@ bool isPictureName(const QString &subpic)
     return !parts.contains(u".."_s);
 }
 
-bool namesPicture(const Value &subpic)
+bool namesPicture(const QString &subpic)
 {
     // As the program reads it: exactly "NULL", or nothing but blanks.
-    return subpic.isText() && subpic.text != u"NULL"_s && !subpic.text.trimmed().isEmpty();
+    return subpic != u"NULL"_s && !subpic.trimmed().isEmpty();
+}
+
+bool namesPicture(const Value &subpic)
+{
+    return subpic.isText() && namesPicture(subpic.text);
 }
 
 } // namespace qbank

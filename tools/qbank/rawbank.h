@@ -121,8 +121,7 @@ struct BankSource {
 class RawSink {
 public:
     virtual ~RawSink() = default;
-    // `questions`: how many question entries will come.
-    virtual void begin(Format format, const QString &file, qint64 questions) = 0;
+    virtual void begin(Format format, const QString &file) = 0;
     virtual void structure(const StructureFault &fault) = 0;
     virtual void sort(const RawSort &sort) = 0;
     virtual void question(const RawQuestion &question) = 0;
@@ -141,14 +140,12 @@ void readRawBank(const BankSource &source, RawSink &sink, bool databaseOnly = fa
 // (12345678.5, 1e+20), never rounded to six.
 QString numberText(double number);
 
-// Is the file an SQLite database? Tells by its first 16 bytes.
-bool isSqliteFile(const QString &path);
-
 // A picture name the program can use: a file inside upload/, given by a
 // relative name that never climbs out of the folder.
 bool isPictureName(const QString &subpic);
 
 // Does the question name a picture? "NULL", blank or null mean none.
 bool namesPicture(const Value &subpic);
+bool namesPicture(const QString &subpic);
 
 } // namespace qbank
