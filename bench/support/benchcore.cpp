@@ -122,7 +122,7 @@ qbank::Bank generatedBank(int questions, quint32 seed, int exam)
     // (adding up to 50); the other classes take the same shares.
     static const int shares[16] = {11, 36, 3, 2, 5, 1, 1, 1, 10, 5, 9, 9, 3, 2, 1, 1};
     static const int shares4[8] = {12, 5, 9, 16, 5, 2, 1, 0};
-    const bool subject4 = exam == 4;
+    const bool subject4 = exam == exam::kSubject4;
     const int types = subject4 ? 8 : 16;
     qbank::Bank bank;
     for (int t = 0; t < types; ++t) {
@@ -140,7 +140,7 @@ qbank::Bank generatedBank(int questions, quint32 seed, int exam)
         q.subid = 100000 + i;
         q.sortId = i % types + 1;
         const int kind = (i / types) % 5;
-        q.typeId = kind < 2 ? 1 : subject4 && kind == 4 ? 3 : 2;
+        q.typeId = kind < 2 ? exam::kTrueFalse : subject4 && kind == 4 ? exam::kMultiAnswer : exam::kOneAnswer;
         q.stid = i % 10 + 1;
         q.subtitle = u"第%1道生成的试题：在这种情况下驾驶人应当怎样做才符合道路交通安全法律法规的规定？"_s.arg(i);
         q.info = u"生成的解释文字，长度与真实题库的解释相近。"_s.repeated(4);
@@ -149,7 +149,7 @@ qbank::Bank generatedBank(int questions, quint32 seed, int exam)
         const int key = static_cast<int>(random(static_cast<quint32>(options)));
         // A multi-answer question: every option but one is correct.
         for (int o = 0; o < options; ++o)
-            q.options.push_back({o + 1, u"选项内容%1"_s.arg(o + 1), (q.typeId == 3 ? o != key : o == key) ? 1 : 0});
+            q.options.push_back({o + 1, u"选项内容%1"_s.arg(o + 1), (q.typeId == exam::kMultiAnswer ? o != key : o == key) ? 1 : 0});
         bank.questions.push_back(std::move(q));
     }
     return bank;
@@ -170,7 +170,7 @@ QString BankFolder::path() const
     return m_dir.path() + u'/';
 }
 
-int forEachBank(int argc, char **argv, const BankRun &run)
+int forEachBank(int argc, char **argv, const BankRun &run, const std::vector<int> &exams)
 {
     QList<int> sizes;
     for (int i = 1; i < argc; ++i) {
@@ -204,16 +204,16 @@ int forEachBank(int argc, char **argv, const BankRun &run)
         else
             std::printf("\n(the real public bank ../shared/data/%s is not here: skipped)\n", qPrintable(file));
     };
-    for (const int exam : {1, 4}) {
+    for (const int exam : exams) {
         for (const int size : std::as_const(sizes)) {
             g_generatedSize = size;
-            runOne(exam == 4 ? u"generated 科目四 bank of %1 questions"_s.arg(size)
+            runOne(exam == exam::kSubject4 ? u"generated 科目四 bank of %1 questions"_s.arg(size)
                              : u"generated bank of %1 questions"_s.arg(size),
                    BankFolder(generatedBank(size, 1, exam)));
             g_generatedSize = 0;
         }
         if (everyBank) {
-            if (exam == 4)
+            if (exam == exam::kSubject4)
                 realBank(u"realbank-km4.json"_s, u"real public 科目四 bank (3,201 questions)"_s);
             else
                 realBank(u"realbank.json"_s, u"real public bank (5,369 questions)"_s);

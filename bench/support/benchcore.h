@@ -1,10 +1,12 @@
 #pragma once
 
 #include "bank.h"
+#include "examrules.h"
 
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
+#include <vector>
 
 namespace bench {
 
@@ -24,7 +26,7 @@ void note(const QString &text);
 // adding up to 100 for class 0, 40 % true/false, errorTimes spread widely.
 // A 科目四 bank (exam 4) spreads them over 8 types with shares adding up to
 // 50, 40 % true/false, 40 % one-answer and 20 % multi-answer questions.
-qbank::Bank generatedBank(int questions, quint32 seed = 1, int exam = 1);
+qbank::Bank generatedBank(int questions, quint32 seed = 1, int exam = exam::kSubject1);
 
 // A folder in a temporary directory holding a data.db, written from a bank
 // or copied from an existing file.
@@ -38,15 +40,19 @@ private:
     QTemporaryDir m_dir;
 };
 
+// The exams a benchmark measures: generated banks of each.
+inline const std::vector<int> kBothExams = {exam::kSubject1, exam::kSubject4};
+
 // One benchmark's set of banks, each in a folder of its own and handed to
 // `run` with its name: the bundled bank, generated banks of 1,000, 10,000 and
 // 100,000 questions, and the real public bank when ../shared is there, then
-// generated 科目四 banks of the same sizes and the real public 科目四 bank; or,
-// given sizes on the command line, generated banks of those sizes only.
+// (with 科目四 among `exams`) generated 科目四 banks of the same sizes and the
+// real public 科目四 bank; or, given sizes on the command line, generated
+// banks of those sizes only.
 // Every connection to a bank is closed after its run. At the end, when two
 // or more generated banks were run, prints how each figure grew with the
 // bank. Returns the exit status.
 using BankRun = std::function<void(const QString &bankName, const BankFolder &folder)>;
-int forEachBank(int argc, char **argv, const BankRun &run);
+int forEachBank(int argc, char **argv, const BankRun &run, const std::vector<int> &exams = kBothExams);
 
 } // namespace bench

@@ -17,7 +17,7 @@ void PrintedMessages::error(const QString &text)
     std::fprintf(stderr, "error: %s\n", qPrintable(text));
 }
 
-int runOnBanks(int argc, char **argv, const BankRun &run)
+int runOnBanks(int argc, char **argv, const BankRun &run, const std::vector<int> &exams)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -25,13 +25,16 @@ int runOnBanks(int argc, char **argv, const BankRun &run)
     QApplication::setQuitOnLastWindowClosed(false);
     fonts::install();
     app::setMessages(std::make_unique<PrintedMessages>());
-    return forEachBank(argc, argv, [&run](const QString &name, const BankFolder &folder) {
-        app::setProgramFolder(folder.path());
-        run(name, folder);
-        app::roster().clear();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        app::setProgramFolder(QString());
-    });
+    return forEachBank(
+        argc, argv,
+        [&run](const QString &name, const BankFolder &folder) {
+            app::setProgramFolder(folder.path());
+            run(name, folder);
+            app::roster().clear();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            app::setProgramFolder(QString());
+        },
+        exams);
 }
 
 } // namespace bench
