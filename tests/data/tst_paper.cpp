@@ -324,16 +324,7 @@ void PaperTest::missingKindKeepsOldPaper()
     open({{1, {3, 0, 0, 0, 0}, 3, 3}, {2, {3, 0, 0, 0, 0}, 0, 4}});
     m_ado->sort.setFiltered(false);
     // Class 0 needs a true/false question of type 2, which has none.
-    {
-        data::Table note(u"note"_s);
-        note.setConnectionString(data::connectionString());
-        data::writePaper(note, [&] {
-            for (const qint64 subid : {1000, 1500}) {
-                note.append();
-                note.setValue(u"subid"_s, subid);
-            }
-        });
-    }
+    testing::writePaperOf({1000, 1500});
     try {
         draw(0, exam::counterSeed());
         QFAIL("a paper was drawn from a type without true/false questions");

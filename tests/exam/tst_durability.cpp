@@ -30,16 +30,7 @@ namespace {
 void answerAndDie(testing::ProgramFolder &folder)
 {
     folder.writeBank(testing::bankOf({{1, {3, 0, 0, 0, 0}, 4, 4}}));
-    {
-        data::Table note(u"note"_s);
-        note.setConnectionString(data::buildConnectionString(folder.path()));
-        data::writePaper(note, [&] {
-            for (const qint64 subid : {1000, 1001, 1500}) {
-                note.append();
-                note.setValue(u"subid"_s, subid);
-            }
-        });
-    }
+    testing::writePaperOf({1000, 1001, 1500}, data::buildConnectionString(folder.path()));
     data::closeAllConnections();
     QProcess exam;
     exam.start(QStringLiteral(ANSWER_THEN_DIE_EXE), {folder.path()});
@@ -75,16 +66,7 @@ void DurabilityTest::answerSurvivesKill()
     testing::ProgramFolder folder;
     folder.writeBank(testing::bankOf({{1, {3, 0, 0, 0, 0}, 4, 4, 2, 4}}));
     const QString connection = data::buildConnectionString(folder.path());
-    {
-        data::Table note(u"note"_s);
-        note.setConnectionString(connection);
-        data::writePaper(note, [&] {
-            for (const qint64 subid : {first, qint64(1001), qint64(1500)}) {
-                note.append();
-                note.setValue(u"subid"_s, subid);
-            }
-        });
-    }
+    testing::writePaperOf({first, 1001, 1500}, connection);
     data::closeAllConnections();
 
     QProcess exam;

@@ -152,14 +152,7 @@ void ExamWindowTest::start(const std::vector<TypeSpec> &types, const QByteArray 
 
 Tmnks *ExamWindowTest::openExam(const QList<qint64> &subids, int mode)
 {
-    data::Table note(u"note"_s);
-    note.setConnectionString(data::connectionString());
-    data::writePaper(note, [&] {
-        for (const qint64 subid : subids) {
-            note.append();
-            note.setValue(u"subid"_s, subid);
-        }
-    });
+    testing::writePaperOf(subids);
     app::roster().get<Tmain>()->setTag(mode);
     auto *exam = app::build<Tmnks>();
     exam->setTag(mode);

@@ -329,14 +329,7 @@ void ReviewTest::fromTheResultWindow()
     start();
     // A paper of three: the first answered rightly, the second wrongly, the
     // third left open.
-    data::Table note(u"note"_s);
-    note.setConnectionString(data::connectionString());
-    data::writePaper(note, [&] {
-        for (const qint64 subid : {qint64(1), qint64(20), qint64(22)}) {
-            note.append();
-            note.setValue(u"subid"_s, subid);
-        }
-    });
+    testing::writePaperOf({1, 20, 22});
     app::roster().get<Tmain>()->setTag(2);
     auto *exam = app::build<Tmnks>();
     exam->setTag(2);

@@ -305,10 +305,7 @@ void BankPlaceTest::secondCopyIsRefused()
     }
     // Held by a copy that runs on another computer sharing the folder: the
     // questions can be browsed, nothing written.
-    QFile file(lock);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.resize(0) && file.write("pid=4711\nhost=pc-elsewhere\nuid=1000\nuser=pupil\n") > 0);
-    file.close();
+    m_folder->writeFile(u"data.db.lock"_s, "pid=4711\nhost=pc-elsewhere\nuid=1000\nuser=pupil\n");
     {
         app::BankPlace elsewhere;
         QCOMPARE(elsewhere.claim(), app::BankPlace::Outcome::NoWritablePlace);

@@ -89,15 +89,7 @@ QWidget *ScalesTest::open(const QString &window)
         return app::roster().get<Tycst>();
     }
     // The exam window and the review, on a paper of both questions, wrong.
-    data::Table note(u"note"_s);
-    note.setConnectionString(data::connectionString());
-    data::writePaper(note, [&] {
-        for (const qint64 subid : {1, 2}) {
-            note.append();
-            note.setValue(u"subid"_s, subid);
-            note.setValue(u"isright"_s, 0);
-        }
-    });
+    testing::writePaperOf({1, 2});
     QWidget *built = window == u"review"_s ? static_cast<QWidget *>(app::build<Tckct>()) : app::build<Tmnks>();
     app::showWindow(built);
     return built;

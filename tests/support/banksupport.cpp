@@ -1,6 +1,8 @@
 #include "banksupport.h"
 
 #include "connection.h"
+#include "paper.h"
+#include "table.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -89,6 +91,18 @@ void closeBank()
 {
     data::closeAllConnections();
     data::setConnectionString(QString());
+}
+
+void writePaperOf(const QList<qint64> &subids, const QString &connection)
+{
+    data::Table note(u"note"_s);
+    note.setConnectionString(connection.isEmpty() ? data::connectionString() : connection);
+    data::writePaper(note, [&] {
+        for (const qint64 subid : subids) {
+            note.append();
+            note.setValue(u"subid"_s, subid);
+        }
+    });
 }
 
 qbank::Question trueFalse(qint64 subid, qint64 sortId, qint64 stid, bool isTrue, const QString &text)

@@ -39,6 +39,10 @@ void setProgramFolderHooks(std::function<void(const QString &folder)> made, std:
 // string.
 void closeBank();
 
+// Replaces the paper in the bank of `connection` (the program's by default)
+// with one of these questions, unanswered.
+void writePaperOf(const QList<qint64> &subids, const QString &connection = QString());
+
 // Bank builders. Options get optid 1, 2, ... in order.
 qbank::Question trueFalse(qint64 subid, qint64 sortId, qint64 stid, bool isTrue,
                           const QString &text = QString());
