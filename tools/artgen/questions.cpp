@@ -670,6 +670,27 @@ void dashedLine(QPainter &p, QPointF a, QPointF b, const QColor &c, qreal width,
     p.drawLine(a, b);
 }
 
+// A warning triangle set on the road, seen from above: its tip at `apex`.
+void triangleTop(QPainter &p, QPointF apex)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(kRed);
+    p.drawPolygon(QPolygonF({apex, apex + QPointF(9, 16), apex + QPointF(-9, 16)}));
+    p.setBrush(kAsphalt);
+    p.drawPolygon(QPolygonF({apex + QPointF(0, 6), apex + QPointF(4, 13), apex + QPointF(-4, 13)}));
+}
+
+// A yellow distance marker along the road, arrow heads at `top` and `bottom`.
+void distanceMarker(QPainter &p, qreal x, qreal top, qreal bottom)
+{
+    p.setPen(QPen(kYellow, 2));
+    p.drawLine(QPointF(x, top + 2), QPointF(x, bottom - 2));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kYellow);
+    p.drawPolygon(head(QPointF(x, top), QPointF(0, -1), 7, 4));
+    p.drawPolygon(head(QPointF(x, bottom), QPointF(0, 1), 7, 4));
+}
+
 // Plain crossroads of two two-lane roads; road width 60 around the centre.
 void crossroads(QPainter &p, bool stopLines = true)
 {
@@ -813,17 +834,8 @@ void sBreakdown(QPainter &p)
     for (QPointF c : {QPointF(158, 12), QPointF(172, 12), QPointF(158, 40), QPointF(172, 40)})
         p.drawEllipse(c, 3, 3);
     // Warning triangle far behind the car.
-    p.setBrush(kRed);
-    p.drawPolygon(QPolygonF({QPointF(165, 108), QPointF(174, 124), QPointF(156, 124)}));
-    p.setBrush(kAsphalt);
-    p.drawPolygon(QPolygonF({QPointF(165, 114), QPointF(169, 121), QPointF(161, 121)}));
-    // Distance marker.
-    p.setPen(QPen(kYellow, 2));
-    p.drawLine(QPointF(140, 32), QPointF(140, 116));
-    p.setBrush(kYellow);
-    p.setPen(Qt::NoPen);
-    p.drawPolygon(head(QPointF(140, 30), QPointF(0, -1), 7, 4));
-    p.drawPolygon(head(QPointF(140, 118), QPointF(0, 1), 7, 4));
+    triangleTop(p, QPointF(165, 108));
+    distanceMarker(p, 140, 30, 118);
     p.setFont(cjk(13));
     p.setPen(kYellow);
     p.drawText(QRectF(96, 64, 44, 20), Qt::AlignCenter, QStringLiteral("150米"));
@@ -1495,12 +1507,13 @@ void dFlood(QPainter &p)
 {
     // A road dipping under water, seen from the side; a car about to drive in.
     p.fillRect(0, 0, W, H, kSky);
-    QPainterPath ground;
-    ground.moveTo(0, 88);
-    ground.lineTo(60, 88);
-    ground.cubicTo(90, 88, 95, 118, 125, 118);
-    ground.cubicTo(155, 118, 160, 88, 190, 88);
-    ground.lineTo(W, 88);
+    QPainterPath surface;
+    surface.moveTo(0, 88);
+    surface.lineTo(60, 88);
+    surface.cubicTo(90, 88, 95, 118, 125, 118);
+    surface.cubicTo(155, 118, 160, 88, 190, 88);
+    surface.lineTo(W, 88);
+    QPainterPath ground = surface;
     ground.lineTo(W, H);
     ground.lineTo(0, H);
     ground.closeSubpath();
@@ -1509,12 +1522,6 @@ void dFlood(QPainter &p)
     p.drawPath(ground);
     p.setPen(QPen(kAsphalt, 4));
     p.setBrush(Qt::NoBrush);
-    QPainterPath surface;
-    surface.moveTo(0, 88);
-    surface.lineTo(60, 88);
-    surface.cubicTo(90, 88, 95, 118, 125, 118);
-    surface.cubicTo(155, 118, 160, 88, 190, 88);
-    surface.lineTo(W, 88);
     p.drawPath(surface);
     // Depth gauge standing in the water.
     const qreal gx = 138;
@@ -2243,19 +2250,9 @@ void dTriangle(QPainter &p)
     hazardLamps(p, QPointF(144, 18), 8);
     carTop(p, QPointF(140, 46), -12, kRed);
     hazardLamps(p, QPointF(140, 46), -12);
-    // Warning triangle far behind.
-    p.setPen(Qt::NoPen);
-    p.setBrush(kRed);
-    p.drawPolygon(QPolygonF({QPointF(142, 114), QPointF(151, 130), QPointF(133, 130)}));
-    p.setBrush(kAsphalt);
-    p.drawPolygon(QPolygonF({QPointF(142, 120), QPointF(146, 127), QPointF(138, 127)}));
-    // Distance.
-    p.setPen(QPen(kYellow, 2));
-    p.drawLine(QPointF(124, 64), QPointF(124, 122));
-    p.setPen(Qt::NoPen);
-    p.setBrush(kYellow);
-    p.drawPolygon(head(QPointF(124, 62), QPointF(0, -1), 7, 4));
-    p.drawPolygon(head(QPointF(124, 124), QPointF(0, 1), 7, 4));
+    // Warning triangle far behind, and the distance.
+    triangleTop(p, QPointF(142, 114));
+    distanceMarker(p, 124, 62, 124);
     sceneText(p, QRectF(62, 80, 58, 22), QStringLiteral("50～100米"), 11, kWhite, Qt::AlignRight | Qt::AlignVCenter);
     personTop(p, QPointF(190, 20));
     personTop(p, QPointF(204, 30));
