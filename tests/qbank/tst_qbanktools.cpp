@@ -619,6 +619,8 @@ void QbankToolsTest::commandLine()
     QCOMPARE(runQbank({u"check"_s}), 1);
     QCOMPARE(runQbank({u"check"_s, db, db}), 1);
     QCOMPARE(runQbank({u"check"_s, db, u"--pictures"_s}), 1);
+    QCOMPARE(runQbank({u"install"_s, db, u"--pictures"_s}, nullptr, &errors), 1);
+    QVERIFY2(errors.contains(u"选项“--pictures”后面缺少值"_s), qPrintable(errors)); // in Chinese, as every command
     QCOMPARE(runQbank({u"check"_s, db, u"--frobnicate"_s}), 1);
 
     // export: to a file, or to standard output; the same bytes as the library's.

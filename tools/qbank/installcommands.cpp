@@ -79,7 +79,7 @@ Parsed parse(const QString &command, const QStringList &args, const QString &hel
     if (!parser.parse(QStringList{u"qbank"_s} + args)) {
         if (!parser.unknownOptionNames().isEmpty())
             return fail(u"不认识的选项“%1”"_s.arg(parser.unknownOptionNames().first()));
-        return fail(parser.errorText());
+        return fail(u"选项“%1”后面缺少值"_s.arg(args.isEmpty() ? QString() : args.last()));
     }
     if (parser.isSet(helpOption)) {
         print(stdout, help);
