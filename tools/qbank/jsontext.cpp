@@ -385,21 +385,12 @@ void JsonText::skip()
         for (;;) {
             if (open.empty())
                 return;
-            const char after = next();
-            if (after == open.back()) {
-                ++m_pos;
+            if (closes(open.back())) {
                 open.pop_back();
                 continue;
             }
-            if (after != ',')
-                syntax(m_pos, after == 0 ? u"文件在这里意外结束，缺少“%1”"_s.arg(QLatin1Char(open.back()))
-                                         : u"这里应为逗号“,”或“%1”，却是%2"_s.arg(QLatin1Char(open.back()))
-                                               .arg(shown(m_pos)));
-            ++m_pos;
             if (open.back() == '}')
                 key();
-            else if (next() == ']')
-                syntax(m_pos, u"“]”前面多了一个逗号"_s);
             break;
         }
     }
@@ -412,16 +403,9 @@ void JsonText::members(const std::function<void(const QString &key)> &member)
         ++m_pos;
         return;
     }
-    for (;;) {
+    do {
         member(key());
-        const char c = next();
-        ++m_pos;
-        if (c == '}')
-            return;
-        if (c != ',')
-            syntax(m_pos - 1, c == 0 ? u"文件在这里意外结束，缺少“}”"_s
-                                     : u"这里应为逗号“,”或“}”，却是%1"_s.arg(shown(m_pos - 1)));
-    }
+    } while (!closes('}'));
 }
 
 void JsonText::elements(const std::function<void(qsizetype index)> &element)
@@ -433,16 +417,25 @@ void JsonText::elements(const std::function<void(qsizetype index)> &element)
     }
     for (qsizetype index = 0;; ++index) {
         element(index);
-        const char c = next();
-        ++m_pos;
-        if (c == ']')
+        if (closes(']'))
             return;
-        if (c != ',')
-            syntax(m_pos - 1, c == 0 ? u"文件在这里意外结束，缺少“]”"_s
-                                     : u"这里应为逗号“,”或“]”，却是%1"_s.arg(shown(m_pos - 1)));
-        if (next() == ']')
-            syntax(m_pos, u"“]”前面多了一个逗号"_s);
     }
+}
+
+bool JsonText::closes(char close)
+{
+    const char c = next();
+    if (c == close) {
+        ++m_pos;
+        return true;
+    }
+    if (c != ',')
+        syntax(m_pos, c == 0 ? u"文件在这里意外结束，缺少“%1”"_s.arg(QLatin1Char(close))
+                             : u"这里应为逗号“,”或“%1”，却是%2"_s.arg(QLatin1Char(close)).arg(shown(m_pos)));
+    ++m_pos;
+    if (close == ']' && next() == ']')
+        syntax(m_pos, u"“]”前面多了一个逗号"_s);
+    return false;
 }
 
 } // namespace qbank

@@ -50,6 +50,9 @@ private:
     QString key();
     QString string();
     void skipString();
+    // After a member or an element: true when `close` ends the object or
+    // array (and is taken); false when a comma (taken) comes before the next.
+    bool closes(char close);
     Value number();
     void literal(const char *word);
 
